@@ -1,0 +1,96 @@
+#include "app/application.h"
+
+#include <algorithm>
+#include <new>
+
+#include "settings/number.h"
+#include "settings/profile.h"
+#include "tray/task_tray.h"
+
+namespace wendora {
+namespace {
+
+constexpr const char* kTemplateTitle = "project1";
+constexpr const char* kTemplateCaption = "Tamberlyn 標準テンプレート";
+constexpr const char* kTemplateWarning =
+    "プロジェクトのタイトルが \"Project1\" です。\r\n\r\n"
+    "このままではビルド番号が正しく記録されない恐れがあります。"
+    "キャンセルを押すとビルド番号のインクリメントをスキップします。";
+
+std::string AsciiLower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
+  return text;
+}
+
+}  // namespace
+
+Application::Application(platform::Platform& platform, std::string title)
+    : platform_(platform), title_(std::move(title)) {}
+
+void Application::StartUp() {
+  // A second instance ends before it touches any file, window or icon.
+  if (!platform_.ClaimSingleInstance()) {
+    platform_.ExitProcess();
+  }
+  try {
+    RunStartUpSteps();
+  } catch (const RuntimeError& error) {
+    ReportFatalStartUpError(error);
+  } catch (const std::bad_alloc&) {
+    ReportFatalStartUpError(RuntimeError(kErrOutOfMemory));
+  }
+}
+
+void Application::RunStartUpSteps() {
+  if (AsciiLower(platform_.CommandLineArguments()).find("/debug") != std::string::npos) {
+    if (!AdvanceBuildCounter()) {
+      platform_.ExitProcess();
+    }
+  }
+
+  settings_ = ReadSettings(platform_);
+
+  frmMain_ = std::make_unique<FrmMain>(platform_, settings_);
+  frmMain_->Load();
+
+  if (settings_.ShowTaskTrayIcon == 1) {
+    UpdateTaskTrayIcon(platform_, kTrayIconId, frmMain_->picNotifyIcon().handle(),
+                       frmMain_->picNotifyIcon(), kTrayAdd);
+  }
+}
+
+bool Application::AdvanceBuildCounter() {
+  if (AsciiLower(title_) == kTemplateTitle) {
+    const auto answer = platform_.ShowMessageBox(kTemplateWarning, kTemplateCaption,
+                                                 platform::MessageBoxKind::kOkCancelExclamation, 0);
+    // OK ends the program; Cancel goes on without touching the counter.
+    return answer != platform::MessageBoxResult::kOk;
+  }
+  const std::string file = platform_.ProgramFolder() + "\\..\\TamberlynApps.ini";
+  const std::int16_t count = ToInt16(ReadINI(platform_, title_, "BuildNumber", "0", file));
+  if (count == INT16_MAX) {
+    throw RuntimeError(kErrOverflow);
+  }
+  WriteINI(platform_, DecimalText(count + 1), title_, "BuildNumber", file);
+  return true;
+}
+
+void Application::ReportFatalStartUpError(const RuntimeError& error) {
+  const std::string text =
+      "実行時エラー '" + DecimalText(error.number()) + "':\r\n\r\n" + error.description();
+  platform_.ShowMessageBox(text, title_, platform::MessageBoxKind::kOkCritical, 0);
+  platform_.ExitProcess();
+}
+
+void Application::ExitApplication() {
+  // The icon is removed whether or not it was ever added.
+  if (frmMain_) {
+    UpdateTaskTrayIcon(platform_, kTrayIconId, frmMain_->picNotifyIcon().handle(),
+                       frmMain_->picNotifyIcon(), kTrayRemove);
+  }
+  WriteSettings(platform_, settings_);
+  platform_.ExitProcess();
+}
+
+}  // namespace wendora

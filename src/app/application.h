@@ -1,0 +1,49 @@
+// The program's entry and its one orderly way out.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "announce/frm_main.h"
+#include "platform/platform.h"
+#include "settings/runtime_error.h"
+#include "settings/settings.h"
+
+namespace wendora {
+
+// The application title. It names the program's section in the shared
+// build-number file and captions the fatal start-up report.
+inline constexpr const char* kProgramTitle = "TWendora";
+
+// The product name of the version record: the title of the message boxes.
+inline constexpr const char* kProductName = "Tamberlyn Wendora 2002";
+
+class Application {
+ public:
+  // The title can be given so that the template-title warning can be reached.
+  explicit Application(platform::Platform& platform, std::string title = kProgramTitle);
+
+  // The start-up sequence. Returns with the program resident (main window
+  // loaded and hidden, tray icon up if enabled); every other outcome ends the
+  // process inside the call.
+  void StartUp();
+
+  // Removes the tray icon, writes the nine settings and ends the process.
+  [[noreturn]] void ExitApplication();
+
+  CurrentSettings& settings() { return settings_; }
+  FrmMain& frmMain() { return *frmMain_; }
+
+ private:
+  void RunStartUpSteps();
+  // The developer's build counter; false when the user chose to end.
+  bool AdvanceBuildCounter();
+  [[noreturn]] void ReportFatalStartUpError(const RuntimeError& error);
+
+  platform::Platform& platform_;
+  std::string title_;
+  CurrentSettings settings_;
+  std::unique_ptr<FrmMain> frmMain_;
+};
+
+}  // namespace wendora

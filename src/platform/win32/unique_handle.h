@@ -1,0 +1,64 @@
+// Move-only owners of Windows handles: each frees its handle exactly once.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace wendora::win32 {
+
+template <typename T, typename Traits>
+class Unique {
+ public:
+  Unique() = default;
+  explicit Unique(T value) : value_(value) {}
+  ~Unique() { reset(); }
+
+  Unique(const Unique&) = delete;
+  Unique& operator=(const Unique&) = delete;
+  Unique(Unique&& other) noexcept : value_(other.release()) {}
+  Unique& operator=(Unique&& other) noexcept {
+    if (this != &other) {
+      reset(other.release());
+    }
+    return *this;
+  }
+
+  T get() const { return value_; }
+  explicit operator bool() const { return Traits::IsValid(value_); }
+
+  T release() { return std::exchange(value_, Traits::Invalid()); }
+  void reset(T value = Traits::Invalid()) {
+    if (Traits::IsValid(value_)) {
+      Traits::Close(value_);
+    }
+    value_ = value;
+  }
+
+ private:
+  T value_ = Traits::Invalid();
+};
+
+// A kernel object handle (mutex, file): 0 and INVALID_HANDLE_VALUE both mean none.
+struct KernelHandleTraits {
+  static HANDLE Invalid() { return nullptr; }
+  static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { ::CloseHandle(h); }
+};
+using UniqueHandle = Unique<HANDLE, KernelHandleTraits>;
+
+struct WindowTraits {
+  static HWND Invalid() { return nullptr; }
+  static bool IsValid(HWND h) { return h != nullptr; }
+  static void Close(HWND h) { ::DestroyWindow(h); }
+};
+using UniqueWindow = Unique<HWND, WindowTraits>;
+
+struct IconTraits {
+  static HICON Invalid() { return nullptr; }
+  static bool IsValid(HICON h) { return h != nullptr; }
+  static void Close(HICON h) { ::DestroyIcon(h); }
+};
+using UniqueIcon = Unique<HICON, IconTraits>;
+
+}  // namespace wendora::win32

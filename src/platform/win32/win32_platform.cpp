@@ -1,0 +1,229 @@
+#include "platform/win32/win32_platform.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+#include "platform/win32/forms.h"
+#include "platform/win32/text.h"
+
+namespace wendora::win32 {
+namespace {
+
+constexpr wchar_t kInstanceMutexName[] = L"Local\\Tamberlyn.TWendora.SingleInstance";
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD needed = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) {
+    return path;
+  }
+  std::wstring full(needed, L'\0');
+  const DWORD length = ::GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  full.resize(length);
+  return full;
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::wstring ArgumentsAfterProgramName(std::wstring_view line) {
+  std::size_t pos = 0;
+  // The program name is either quoted, up to the closing quotation mark, or
+  // runs up to the first blank.
+  if (!line.empty() && line[0] == L'"') {
+    const std::size_t close = line.find(L'"', 1);
+    pos = close == std::wstring_view::npos ? line.size() : close + 1;
+  } else {
+    while (pos < line.size() && line[pos] != L' ' && line[pos] != L'\t') {
+      ++pos;
+    }
+  }
+  while (pos < line.size() && (line[pos] == L' ' || line[pos] == L'\t')) {
+    ++pos;
+  }
+  return std::wstring(line.substr(pos));
+}
+
+Win32Platform::Win32Platform() = default;
+
+std::wstring Win32Platform::ModulePath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) {
+      return std::wstring(buffer.data(), length);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string Win32Platform::ProgramFolder() {
+  const std::wstring path = ModulePath();
+  const std::size_t slash = path.find_last_of(L"\\/");
+  return Narrow(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
+}
+
+std::string Win32Platform::ExecutableName() {
+  const std::wstring path = ModulePath();
+  const std::size_t slash = path.find_last_of(L"\\/");
+  return Narrow(slash == std::wstring::npos ? path : path.substr(slash + 1));
+}
+
+std::string Win32Platform::CommandLineArguments() {
+  return Narrow(ArgumentsAfterProgramName(::GetCommandLineW()));
+}
+
+bool Win32Platform::ClaimSingleInstance() {
+  instance_mutex_.reset(::CreateMutexW(nullptr, FALSE, kInstanceMutexName));
+  // Without the mutex (no rights, no memory) the program cannot tell and runs.
+  return !(instance_mutex_ && ::GetLastError() == ERROR_ALREADY_EXISTS);
+}
+
+void Win32Platform::EndProcess() {
+  ::ExitProcess(0);
+}
+
+platform::FileContent Win32Platform::ReadFile(const std::string& path) {
+  platform::FileContent content;
+  UniqueHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    const DWORD error = ::GetLastError();
+    content.status = (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+                         ? platform::FileStatus::kMissing
+                         : platform::FileStatus::kFailed;
+    return content;
+  }
+  content.status = platform::FileStatus::kFailed;
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > (1LL << 30)) {
+    return content;
+  }
+  content.bytes.resize(static_cast<std::size_t>(size.QuadPart));
+  std::size_t done = 0;
+  while (done < content.bytes.size()) {
+    DWORD read = 0;
+    const DWORD chunk = static_cast<DWORD>(content.bytes.size() - done);
+    if (!::ReadFile(file.get(), content.bytes.data() + done, chunk, &read, nullptr)) {
+      content.bytes.clear();
+      return content;
+    }
+    if (read == 0) {
+      break;
+    }
+    done += read;
+  }
+  content.bytes.resize(done);
+  content.status = platform::FileStatus::kRead;
+  return content;
+}
+
+bool Win32Platform::ReplaceFile(const std::string& path, std::string_view bytes) {
+  const std::wstring target = FullPath(Widen(path));
+  const std::size_t slash = target.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) {
+    return false;
+  }
+  const std::wstring folder = target.substr(0, slash);
+
+  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+    return false;  // the system's profile writer cannot write these either
+  }
+
+  wchar_t temp[MAX_PATH + 16] = {};
+  if (folder.size() > MAX_PATH - 14 || ::GetTempFileNameW(folder.c_str(), L"twd", 0, temp) == 0) {
+    return false;
+  }
+  bool written = false;
+  {
+    UniqueHandle file(::CreateFileW(temp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    written = file && WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
+  }
+  bool replaced = false;
+  if (written) {
+    // ReplaceFileW keeps the old file's attributes and security; where it
+    // cannot be used (no old file, or a file system without support), a
+    // write-through rename does the same job.
+    replaced = exists && ::ReplaceFileW(target.c_str(), temp, nullptr,
+                                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    if (!replaced) {
+      replaced = ::MoveFileExW(temp, target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+  }
+  if (!replaced) {
+    ::DeleteFileW(temp);
+  }
+  return replaced;
+}
+
+platform::MessageBoxResult Win32Platform::ShowMessageBox(std::string_view text,
+                                                         std::string_view title,
+                                                         platform::MessageBoxKind kind,
+                                                         platform::Handle owner) {
+  UINT style = MB_SETFOREGROUND;
+  switch (kind) {
+    case platform::MessageBoxKind::kOkExclamation:
+      style |= MB_OK | MB_ICONEXCLAMATION;
+      break;
+    case platform::MessageBoxKind::kOkCritical:
+      style |= MB_OK | MB_ICONSTOP;
+      break;
+    case platform::MessageBoxKind::kOkCancelExclamation:
+      style |= MB_OKCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON1;
+      break;
+  }
+  const int answer = ::MessageBoxW(reinterpret_cast<HWND>(owner), Widen(text).c_str(),
+                                   Widen(title).c_str(), style);
+  return answer == IDOK ? platform::MessageBoxResult::kOk : platform::MessageBoxResult::kCancel;
+}
+
+std::unique_ptr<platform::Form> Win32Platform::CreateForm(const platform::FormDesign& design) {
+  return std::make_unique<Win32Form>(design);
+}
+
+void Win32Platform::ShellNotifyIcon(platform::NotifyIconMessage message,
+                                    const platform::NotifyIconData& data) {
+  // The record of the running build's own size: the first-version callback
+  // protocol stays in force as long as no version is set.
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof(record);
+  record.hWnd = reinterpret_cast<HWND>(data.owner);
+  record.uID = data.id;
+  record.uFlags = data.flags;
+  record.uCallbackMessage = data.callback_message;
+  record.hIcon = reinterpret_cast<HICON>(data.icon);
+  const std::wstring tip = Widen(data.tip);
+  tip.copy(record.szTip, std::size(record.szTip) - 1);
+  // The shell's answer is not examined: a failed add leaves the program
+  // running without an icon.
+  ::Shell_NotifyIconW(static_cast<DWORD>(message), &record);
+}
+
+void Win32Platform::RunMessageLoop() {
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
+}  // namespace wendora::win32

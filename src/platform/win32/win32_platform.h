@@ -1,0 +1,46 @@
+// The Windows implementation of the platform.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/platform.h"
+#include "platform/win32/unique_handle.h"
+
+namespace wendora::win32 {
+
+class Win32Platform final : public platform::Platform {
+ public:
+  Win32Platform();
+
+  std::string ProgramFolder() override;
+  std::string ExecutableName() override;
+  std::string CommandLineArguments() override;
+  bool ClaimSingleInstance() override;
+
+  platform::FileContent ReadFile(const std::string& path) override;
+  bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+
+  platform::MessageBoxResult ShowMessageBox(std::string_view text, std::string_view title,
+                                            platform::MessageBoxKind kind,
+                                            platform::Handle owner) override;
+
+  std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
+  void ShellNotifyIcon(platform::NotifyIconMessage message,
+                       const platform::NotifyIconData& data) override;
+
+  // Dispatches window messages until the process ends.
+  void RunMessageLoop();
+
+ protected:
+  void EndProcess() override;
+
+ private:
+  std::wstring ModulePath();
+
+  UniqueHandle instance_mutex_;
+};
+
+// What follows the program's own name on a command line.
+std::wstring ArgumentsAfterProgramName(std::wstring_view command_line);
+
+}  // namespace wendora::win32

@@ -1,0 +1,113 @@
+#include "settings/number.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "settings/runtime_error.h"
+
+namespace wendora {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Rounds halves to even and checks the range; raises 6 when outside.
+double RoundChecked(double value, double lowest, double highest) {
+  const double rounded = std::nearbyint(value);  // default rounding: halves to even
+  if (!(rounded >= lowest && rounded <= highest)) {
+    throw RuntimeError(kErrOverflow);
+  }
+  return rounded;
+}
+
+double ParseOrThrow(std::string_view text) {
+  const auto value = ParseNumber(text);
+  if (!value) {
+    throw RuntimeError(kErrTypeMismatch);
+  }
+  return *value;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) {
+    ++begin;
+  }
+  while (end > begin && IsBlank(text[end - 1])) {
+    --end;
+  }
+  const std::string_view body = text.substr(begin, end - begin);
+
+  // Check the shape first, so that nothing the C library would also accept
+  // (hexadecimal, "inf", "nan", inner blanks) slips through.
+  std::size_t i = 0;
+  if (i < body.size() && (body[i] == '+' || body[i] == '-')) {
+    ++i;
+  }
+  std::size_t digits = 0;
+  while (i < body.size() && IsDigit(body[i])) {
+    ++i;
+    ++digits;
+  }
+  if (i < body.size() && body[i] == '.') {
+    ++i;
+    while (i < body.size() && IsDigit(body[i])) {
+      ++i;
+      ++digits;
+    }
+  }
+  if (digits == 0) {
+    return std::nullopt;
+  }
+  if (i < body.size() && (body[i] == 'e' || body[i] == 'E')) {
+    ++i;
+    if (i < body.size() && (body[i] == '+' || body[i] == '-')) {
+      ++i;
+    }
+    std::size_t exponent_digits = 0;
+    while (i < body.size() && IsDigit(body[i])) {
+      ++i;
+      ++exponent_digits;
+    }
+    if (exponent_digits == 0) {
+      return std::nullopt;
+    }
+  }
+  if (i != body.size()) {
+    return std::nullopt;
+  }
+
+  // The program never changes the C locale, so the decimal point is '.'.
+  const std::string copy(body);
+  const double value = std::strtod(copy.c_str(), nullptr);
+  return value;  // on overflow strtod gives +-HUGE_VAL, on underflow 0
+}
+
+std::int32_t RoundToInt32(double value) {
+  return static_cast<std::int32_t>(RoundChecked(value, INT32_MIN, INT32_MAX));
+}
+
+std::int32_t ToInt32(std::string_view text) {
+  return RoundToInt32(ParseOrThrow(text));
+}
+
+std::int16_t ToInt16(std::string_view text) {
+  return static_cast<std::int16_t>(RoundChecked(ParseOrThrow(text), INT16_MIN, INT16_MAX));
+}
+
+std::uint8_t ToUInt8(std::string_view text) {
+  return static_cast<std::uint8_t>(RoundChecked(ParseOrThrow(text), 0, UINT8_MAX));
+}
+
+std::string DecimalText(std::int64_t value) {
+  return std::to_string(value);
+}
+
+}  // namespace wendora

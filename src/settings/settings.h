@@ -1,0 +1,39 @@
+// The current settings: nine program-wide values, named as their keys in the
+// settings file, filled from the file at start-up and written back at
+// shut-down.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace wendora {
+
+namespace platform {
+class Platform;
+}
+
+struct CurrentSettings {
+  std::int32_t WaitTime = 0;  // seconds an announcement counts down
+  std::int16_t TopColorR = 0;
+  std::int16_t TopColorG = 0;
+  std::int16_t TopColorB = 0;
+  std::int16_t BottomColorR = 0;
+  std::int16_t BottomColorG = 0;
+  std::int16_t BottomColorB = 0;
+  std::uint8_t ShowTaskTrayIcon = 0;  // 1: the tray icon is shown
+  std::uint8_t DefaultAction = 0;     // 0: run when the countdown ends, 1: only on a click
+};
+
+inline constexpr const char* kSettingsSection = "Settings";
+
+// The settings file beside the executable.
+std::string SettingsFilePath(platform::Platform& platform);
+
+// The nine reads, in their fixed order, each converted to its setting's type.
+// Raises error 13 or 6 for a value that does not convert.
+CurrentSettings ReadSettings(platform::Platform& platform);
+
+// The nine writes, in the same order, as plain decimal text.
+void WriteSettings(platform::Platform& platform, const CurrentSettings& settings);
+
+}  // namespace wendora

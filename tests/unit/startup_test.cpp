@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/application.h"
+#include "fake/fake_platform.h"
+
+namespace wendora {
+namespace {
+
+using fake::ProcessExited;
+using platform::MessageBoxKind;
+using platform::MessageBoxResult;
+
+class StartUpTest : public ::testing::Test {
+ protected:
+  // Runs the start-up sequence; true when it ended the process.
+  bool StartEnds(const std::string& title = kProgramTitle) {
+    app_ = std::make_unique<Application>(platform_, title);
+    try {
+      app_->StartUp();
+    } catch (const ProcessExited&) {
+      return true;
+    }
+    return false;
+  }
+
+  std::size_t CountCalls(const std::string& prefix) const {
+    return static_cast<std::size_t>(
+        std::count_if(platform_.calls.begin(), platform_.calls.end(),
+                      [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
+  }
+
+  void SetSettingsFile(const std::string& body) {
+    platform_.files[platform_.SettingsFile()] = "[Settings]\r\n" + body;
+  }
+
+  // The fatal report's error number, or 0 when none was shown.
+  int ReportedError() const {
+    for (const auto& box : platform_.message_boxes) {
+      if (box.title == kProgramTitle && box.kind == MessageBoxKind::kOkCritical) {
+        const auto quote = box.text.find('\'');
+        return std::stoi(box.text.substr(quote + 1));
+      }
+    }
+    return 0;
+  }
+
+  fake::FakePlatform platform_;
+  std::unique_ptr<Application> app_;
+};
+
+TEST_F(StartUpTest, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
+  EXPECT_FALSE(StartEnds());
+  const CurrentSettings& s = app_->settings();
+  EXPECT_EQ(s.WaitTime, 4);
+  EXPECT_EQ(s.ShowTaskTrayIcon, 1);
+  EXPECT_EQ(s.DefaultAction, 0);
+  EXPECT_EQ(std::tie(s.TopColorR, s.TopColorG, s.TopColorB), std::make_tuple(255, 255, 255));
+  EXPECT_EQ(std::tie(s.BottomColorR, s.BottomColorG, s.BottomColorB), std::make_tuple(98, 255, 98));
+  EXPECT_EQ(CountCalls("ReplaceFile"), 0u);
+  EXPECT_TRUE(platform_.files.empty());
+  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 9u);
+  EXPECT_EQ(platform_.message_boxes.size(), 0u);
+}
+
+TEST_F(StartUpTest, ReadsEveryKeyWithItsWidth) {
+  SetSettingsFile(
+      "WaitTime=-7\r\nShowTaskTrayIcon=2\r\nDefaultAction=5\r\nTopColorR=1\r\nTopColorG=2\r\n"
+      "TopColorb=0\r\nBottomColorR=254.5\r\nBottomColorG= 3 \r\nBottomColorB=6\r\n");
+  EXPECT_FALSE(StartEnds());
+  const CurrentSettings& s = app_->settings();
+  EXPECT_EQ(s.WaitTime, -7);
+  EXPECT_EQ(s.ShowTaskTrayIcon, 2);
+  EXPECT_EQ(s.DefaultAction, 5);
+  EXPECT_EQ(std::tie(s.TopColorR, s.TopColorG, s.TopColorB), std::make_tuple(1, 2, 0));
+  EXPECT_EQ(std::tie(s.BottomColorR, s.BottomColorG, s.BottomColorB), std::make_tuple(254, 3, 6));
+}
+
+TEST_F(StartUpTest, ABadValueIsFatalBeforeAnyWindowOrWrite) {
+  const struct {
+    const char* line;
+    int error;
+  } cases[] = {
+      {"WaitTime=", kErrTypeMismatch},      {"WaitTime=four", kErrTypeMismatch},
+      {"TopColorR=256", kErrOverflow},      {"TopColorR=-1", kErrOverflow},
+      {"TopColorR=255.5", kErrOverflow},    {"WaitTime=2147483648", kErrOverflow},
+      {"BottomColorB=x", kErrTypeMismatch}, {"DefaultAction=300", kErrOverflow},
+  };
+  for (const auto& c : cases) {
+    platform_ = fake::FakePlatform();
+    SetSettingsFile(std::string(c.line) + "\r\n");
+    EXPECT_TRUE(StartEnds()) << c.line;
+    EXPECT_EQ(ReportedError(), c.error) << c.line;
+    EXPECT_EQ(CountCalls("CreateForm"), 0u) << c.line;
+    EXPECT_EQ(CountCalls("NotifyIcon"), 0u) << c.line;
+    EXPECT_EQ(CountCalls("ReplaceFile"), 0u) << c.line;
+    EXPECT_EQ(platform_.calls.back(), "ExitProcess");
+  }
+  const auto& box = platform_.message_boxes.back();
+  EXPECT_EQ(box.text, "実行時エラー '6':\r\n\r\nオーバーフローしました。");
+}
+
+TEST_F(StartUpTest, ASecondInstanceEndsWithoutTouchingAnything) {
+  platform_.another_instance_running = true;
+  platform_.command_line = "/debug";
+  SetSettingsFile("WaitTime=4\r\n");
+  EXPECT_TRUE(StartEnds());
+  EXPECT_EQ(platform_.calls, (std::vector<std::string>{"ClaimSingleInstance", "ExitProcess"}));
+}
+
+TEST_F(StartUpTest, TheDebugSwitchIsFoundInAnyCaseAnywhere) {
+  for (const char* line : {"/debug", "/DEBUG", "x/DeBuGy", "a b /debug"}) {
+    platform_ = fake::FakePlatform();
+    platform_.command_line = line;
+    EXPECT_FALSE(StartEnds()) << line;
+    EXPECT_EQ(platform_.files[platform_.BuildNumberFile()], "[TWendora]\r\nBuildNumber=1\r\n")
+        << line;
+  }
+}
+
+TEST_F(StartUpTest, WithoutTheSwitchTheBuildFileIsNeitherReadNorWritten) {
+  platform_.command_line = "/debu g -debug";
+  platform_.files[platform_.BuildNumberFile()] = "[TWendora]\r\nBuildNumber=5\r\n";
+  EXPECT_FALSE(StartEnds());
+  EXPECT_EQ(CountCalls("ReadFile " + platform_.BuildNumberFile()), 0u);
+  EXPECT_EQ(platform_.files[platform_.BuildNumberFile()], "[TWendora]\r\nBuildNumber=5\r\n");
+}
+
+TEST_F(StartUpTest, TheCounterAdvancesInItsOwnSection) {
+  platform_.command_line = "/debug";
+  platform_.files[platform_.BuildNumberFile()] =
+      "[OtherApp]\r\nBuildNumber=40\r\n[TWendora]\r\nBuildNumber=-5\r\n";
+  EXPECT_FALSE(StartEnds());
+  EXPECT_EQ(platform_.files[platform_.BuildNumberFile()],
+            "[OtherApp]\r\nBuildNumber=40\r\n[TWendora]\r\nBuildNumber=-4\r\n");
+}
+
+TEST_F(StartUpTest, ACounterAt32767OrNotANumberIsFatal) {
+  for (const auto& [value, error] :
+       {std::pair{"32767", kErrOverflow}, std::pair{"40000", kErrOverflow},
+        std::pair{"many", kErrTypeMismatch}}) {
+    platform_ = fake::FakePlatform();
+    platform_.command_line = "/debug";
+    const std::string before = std::string("[TWendora]\r\nBuildNumber=") + value + "\r\n";
+    platform_.files[platform_.BuildNumberFile()] = before;
+    EXPECT_TRUE(StartEnds());
+    EXPECT_EQ(ReportedError(), error);
+    EXPECT_EQ(platform_.files[platform_.BuildNumberFile()], before);
+    EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 0u);
+  }
+}
+
+TEST_F(StartUpTest, TheTemplateTitleWarnsBeforeAnySettingIsRead) {
+  platform_.command_line = "/debug";
+  platform_.message_box_answers = {MessageBoxResult::kOk};
+  EXPECT_TRUE(StartEnds("Project1"));
+  ASSERT_EQ(platform_.message_boxes.size(), 1u);
+  const auto& box = platform_.message_boxes[0];
+  EXPECT_EQ(box.title, "Tamberlyn 標準テンプレート");
+  EXPECT_EQ(box.kind, MessageBoxKind::kOkCancelExclamation);
+  EXPECT_EQ(box.text,
+            "プロジェクトのタイトルが \"Project1\" です。\r\n\r\n"
+            "このままではビルド番号が正しく記録されない恐れがあります。"
+            "キャンセルを押すとビルド番号のインクリメントをスキップします。");
+  EXPECT_EQ(CountCalls("ReadFile"), 0u);
+  EXPECT_EQ(CountCalls("CreateForm"), 0u);
+
+  // Cancel starts the program normally, without a counter.
+  platform_ = fake::FakePlatform();
+  platform_.command_line = "/debug";
+  platform_.message_box_answers = {MessageBoxResult::kCancel};
+  EXPECT_FALSE(StartEnds("PROJECT1"));
+  EXPECT_EQ(CountCalls("ReadFile " + platform_.BuildNumberFile()), 0u);
+  EXPECT_EQ(platform_.files.count(platform_.BuildNumberFile()), 0u);
+  EXPECT_EQ(CountCalls("CreateForm"), 1u);
+}
+
+TEST_F(StartUpTest, TheTrayIconIsAddedOnlyForExactlyOne) {
+  for (const auto& [value, added] : {std::pair{"1", true}, std::pair{"0", false},
+                                     std::pair{"2", false}, std::pair{"255", false}}) {
+    platform_ = fake::FakePlatform();
+    SetSettingsFile(std::string("ShowTaskTrayIcon=") + value + "\r\n");
+    EXPECT_FALSE(StartEnds());
+    ASSERT_EQ(platform_.notify_icon_calls.size(), added ? 1u : 0u) << value;
+  }
+  platform_ = fake::FakePlatform();
+  EXPECT_FALSE(StartEnds());
+  const auto& call = platform_.notify_icon_calls.at(0);
+  EXPECT_EQ(call.message, platform::NotifyIconMessage::kAdd);
+  EXPECT_EQ(call.data.id, 1u);
+  EXPECT_EQ(call.data.flags, 7u);
+  EXPECT_EQ(call.data.callback_message, 0x200u);
+  EXPECT_EQ(call.data.tip, "Tamberlyn Wendora");
+  EXPECT_EQ(call.data.owner, app_->frmMain().picNotifyIcon().handle());
+  EXPECT_EQ(call.data.icon, app_->frmMain().picNotifyIcon().picture());
+  // The icon goes up after the main window exists.
+  EXPECT_EQ(platform_.calls.back(), "NotifyIcon add");
+}
+
+class ShutDownTest : public StartUpTest {
+ protected:
+  void Exit() {
+    platform_.calls.clear();
+    EXPECT_THROW(app_->ExitApplication(), ProcessExited);
+  }
+};
+
+TEST_F(ShutDownTest, WritesTheNineKeysInOrderAndRemovesTheIcon) {
+  ASSERT_FALSE(StartEnds());
+  app_->settings().WaitTime = -1;
+  Exit();
+  EXPECT_EQ(platform_.files[platform_.SettingsFile()],
+            "[Settings]\r\nWaitTime=-1\r\nShowTaskTrayIcon=1\r\nDefaultAction=0\r\n"
+            "TopColorR=255\r\nTopColorG=255\r\nTopColorB=255\r\n"
+            "BottomColorR=98\r\nBottomColorG=255\r\nBottomColorB=98\r\n");
+  EXPECT_EQ(platform_.calls.front(), "NotifyIcon delete");
+  EXPECT_EQ(CountCalls("ReplaceFile"), 9u);
+  EXPECT_EQ(platform_.calls.back(), "ExitProcess");
+}
+
+TEST_F(ShutDownTest, RemovesTheIconEvenWhenItWasNeverShown) {
+  SetSettingsFile("ShowTaskTrayIcon=0\r\n");
+  ASSERT_FALSE(StartEnds());
+  Exit();
+  ASSERT_EQ(platform_.notify_icon_calls.size(), 1u);
+  EXPECT_EQ(platform_.notify_icon_calls[0].message, platform::NotifyIconMessage::kDelete);
+  EXPECT_NE(platform_.files[platform_.SettingsFile()].find("ShowTaskTrayIcon=0\r\n"),
+            std::string::npos);
+}
+
+TEST_F(ShutDownTest, KeepsForeignKeysAndTheOddSpelling) {
+  platform_.files[platform_.SettingsFile()] =
+      "[Mine]\r\nnote=hello\r\n[Settings]\r\nTopColorb=0\r\nLegacy=yes\r\n";
+  ASSERT_FALSE(StartEnds());
+  Exit();
+  const std::string after = platform_.files[platform_.SettingsFile()];
+  EXPECT_EQ(after.rfind("[Mine]\r\nnote=hello\r\n[Settings]\r\nTopColorb=0\r\nLegacy=yes\r\n", 0),
+            0u);
+  EXPECT_EQ(after.find("TopColorB"), std::string::npos);
+}
+
+TEST_F(ShutDownTest, AFileThatCannotBeWrittenStaysAsItWasSilently) {
+  SetSettingsFile("WaitTime=9\r\n");
+  platform_.unwritable.insert(platform_.SettingsFile());
+  ASSERT_FALSE(StartEnds());
+  app_->settings().WaitTime = 30;
+  Exit();
+  EXPECT_EQ(platform_.files[platform_.SettingsFile()], "[Settings]\r\nWaitTime=9\r\n");
+  EXPECT_TRUE(platform_.message_boxes.empty());
+  EXPECT_EQ(platform_.calls.back(), "ExitProcess");
+}
+
+}  // namespace
+}  // namespace wendora
