@@ -53,6 +53,10 @@ void Application::RunStartUpSteps() {
 
   frmMain_ = std::make_unique<FrmMain>(platform_, settings_);
   frmMain_->Load();
+  watchCycle_ = std::make_unique<WatchCycle>(platform_, settings_, *frmMain_,
+                                             WatchHooks{[this] { ExitApplication(); }, [] {}});
+  frmMain_->on_timer = [this] { watchCycle_->Tick(); };
+  frmMain_->on_mouse_up = [this](int button) { watchCycle_->HandleAnnounceClick(button); };
 
   if (settings_.ShowTaskTrayIcon == 1) {
     UpdateTaskTrayIcon(platform_, kTrayIconId, frmMain_->picNotifyIcon().handle(),

@@ -5,18 +5,13 @@
 #include <string>
 
 #include "announce/frm_main.h"
+#include "app/product.h"
 #include "platform/platform.h"
 #include "settings/runtime_error.h"
 #include "settings/settings.h"
+#include "watcher/watch_cycle.h"
 
 namespace wendora {
-
-// The application title. It names the program's section in the shared
-// build-number file and captions the fatal start-up report.
-inline constexpr const char* kProgramTitle = "TWendora";
-
-// The product name of the version record: the title of the message boxes.
-inline constexpr const char* kProductName = "Tamberlyn Wendora 2002";
 
 class Application {
  public:
@@ -33,6 +28,7 @@ class Application {
 
   CurrentSettings& settings() { return settings_; }
   FrmMain& frmMain() { return *frmMain_; }
+  WatchCycle& watchCycle() { return *watchCycle_; }
 
  private:
   void RunStartUpSteps();
@@ -44,6 +40,7 @@ class Application {
   std::string title_;
   CurrentSettings settings_;
   std::unique_ptr<FrmMain> frmMain_;
+  std::unique_ptr<WatchCycle> watchCycle_;
 };
 
 }  // namespace wendora

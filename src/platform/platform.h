@@ -47,41 +47,123 @@ struct NotifyIconData {
 
 enum class NotifyIconMessage : std::uint32_t { kAdd = 0, kDelete = 2 };
 
-// A picture box: a child area of a form.
+// A colour: 0x00BBGGRR, or 0x80000000 plus a system colour's index.
+using Color = std::uint32_t;
+inline constexpr Color kButtonTextColor = 0x80000012;
+
+enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+struct Bounds {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+};
+
+struct FontDesign {
+  std::string name;
+  double points = 9;
+  bool underline = false;
+};
+
+// A label: centred text on a transparent background, drawn by the picture box
+// that holds it and clipped to its own box.
+class Label {
+ public:
+  virtual ~Label() = default;
+  virtual std::string Caption() const = 0;
+  virtual void SetCaption(std::string_view caption) = 0;
+  virtual double Width() const = 0;
+  virtual void SetWidth(double width) = 0;
+  virtual void SetFontUnderline(bool underline) = 0;
+  virtual void SetForeColor(Color color) = 0;
+
+  // A mouse button was released over the label.
+  std::function<void(int button)> on_mouse_up;
+};
+
+// A picture box: a child area of a form with a persistent image. What is
+// drawn into it stays until drawn over.
 class PictureBox {
  public:
   virtual ~PictureBox() = default;
   virtual Handle handle() const = 0;
   // The handle of the picture it shows (an icon), 0 for none.
   virtual Handle picture() const = 0;
+  virtual double Width() const = 0;
+  virtual double Height() const = 0;
+  virtual void SetWidth(double width) = 0;
+  virtual void SetHeight(double height) = 0;
+  // A one-pixel solid line into the persistent image, in twips.
+  virtual void DrawLine(double x1, double y1, double x2, double y2, Color color) = 0;
+  virtual std::unique_ptr<Label> CreateLabel(const Bounds& bounds, const FontDesign& font) = 0;
 
+  // A mouse button was released over the box itself (not over a label).
+  std::function<void(int button)> on_mouse_up;
   // The notification-area icon's messages, when this box owns the icon: the
   // number of the mouse message that happened over the icon.
   std::function<void(std::uint32_t mouse_message)> on_notify_icon;
 };
 
+// A timer that fires for the life of its owner.
+class Timer {
+ public:
+  virtual ~Timer() = default;
+  std::function<void()> on_timer;
+};
+
 // A top-level window without a title bar and without a taskbar button, built
-// hidden at its designed place and size.
+// hidden at its designed place and size. Left, Top, Width and Height are its
+// outer geometry.
 class Form {
  public:
   virtual ~Form() = default;
   virtual Handle handle() const = 0;
 
+  virtual double Left() const = 0;
+  virtual double Top() const = 0;
+  virtual double Width() const = 0;
+  virtual double Height() const = 0;
+  virtual double ClientWidth() const = 0;
+  virtual double ClientHeight() const = 0;
+  virtual void SetLeft(double left) = 0;
+  // Moves the window and paints it at its new place at once.
+  virtual void SetTop(double top) = 0;
+  virtual void SetWidth(double width) = 0;
+
+  // Shows the window modeless and without owner, without activating it.
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual bool Visible() const = 0;
+  // Puts the window at the top of the z-order among topmost windows and shows
+  // it, without moving or sizing it. The result is not examined.
+  virtual void SetTopmost() = 0;
+
+  virtual std::unique_ptr<PictureBox> CreatePictureBox(const Bounds& bounds) = 0;
   // A picture box showing the program's small (16 x 16) icon; it is never
   // shown and receives the notification-area icon's messages.
-  virtual std::unique_ptr<PictureBox> CreateNotifyIconHost(int left, int top, int width,
-                                                           int height) = 0;
+  virtual std::unique_ptr<PictureBox> CreateNotifyIconHost(const Bounds& bounds) = 0;
+  virtual std::unique_ptr<Timer> CreateTimer(int interval_ms) = 0;
 
   // Called when the notification area was re-created (the shell restarted).
   std::function<void()> on_taskbar_created;
 };
 
 struct FormDesign {
-  int left = 0;
-  int top = 0;
-  int client_width = 0;
-  int client_height = 0;
+  double left = 0;
+  double top = 0;
+  double client_width = 0;
+  double client_height = 0;
 };
+
+// The text on the clipboard, and whether its owner asked clipboard watchers
+// to look away from it (as password managers do).
+struct ClipboardText {
+  std::string text;
+  bool private_content = false;
+};
+
+enum class MousePointer { kDefault, kBusy };
 
 class Platform {
  public:
@@ -102,16 +184,46 @@ class Platform {
   }
 
   // Files. A missing file reads as kMissing; one that exists but cannot be
-  // read as kFailed. ReplaceFile writes the bytes to a temporary file in the
+  // read as kFailed. ReplaceFileAtomically writes the bytes to a temporary file in the
   // same folder, flushes it and renames it over the old file: the file holds
   // either its old or its new contents, never a mixture. False on failure, in
   // which case the old file is untouched.
   virtual FileContent ReadFile(const std::string& path) = 0;
-  virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+  virtual bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) = 0;
 
   // A modal message box; owner 0 for none.
   virtual MessageBoxResult ShowMessageBox(std::string_view text, std::string_view title,
                                           MessageBoxKind kind, Handle owner) = 0;
+
+  // Time. The tick count is the system's millisecond counter since it
+  // started; it wraps after 49.7 days.
+  virtual std::uint32_t TickCount() = 0;
+  virtual void Sleep(int milliseconds) = 0;
+  // Processes every pending window message, then returns.
+  virtual void DoEvents() = 0;
+
+  // Clipboard. ReadClipboardText raises error 521 when the clipboard cannot
+  // be opened; it gives empty text when there is none. The sequence number
+  // changes whenever the clipboard's contents change (0 if unknown).
+  virtual bool ClipboardHasText() = 0;
+  virtual ClipboardText ReadClipboardText() = 0;
+  virtual std::uint32_t ClipboardSequenceNumber() = 0;
+
+  // Screen, in twips.
+  virtual double ScreenWidth() = 0;
+  virtual double TwipsPerPixelX() = 0;
+  virtual double TwipsPerPixelY() = 0;
+
+  // The mouse pointer over all of the program's windows.
+  virtual void SetMousePointer(MousePointer pointer) = 0;
+
+  // The shell's verb on a file or address, in a window shown with the show
+  // command. The result is not examined.
+  virtual void ShellExecuteVerb(Handle owner, std::string_view operation, std::string_view file,
+                                std::string_view parameters, std::string_view directory,
+                                int show_command) = 0;
+  // Whether a file or folder of that path exists.
+  virtual bool PathExists(const std::string& path) = 0;
 
   // Windows.
   virtual std::unique_ptr<Form> CreateForm(const FormDesign& design) = 0;

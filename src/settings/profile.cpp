@@ -264,7 +264,7 @@ void WriteINI(platform::Platform& platform, std::string_view value, std::string_
   }
   // A failed write leaves the old file as it was; like the system's own
   // profile writer, the program does not report it.
-  platform.ReplaceFile(file, ProfileAssign(content.bytes, section, key, value));
+  platform.ReplaceFileAtomically(file, ProfileAssign(content.bytes, section, key, value));
 }
 
 }  // namespace wendora

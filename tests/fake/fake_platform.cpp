@@ -1,10 +1,128 @@
 #include "fake/fake_platform.h"
 
+#include <cmath>
+
+#include "settings/runtime_error.h"
+
 namespace wendora::fake {
 
-std::unique_ptr<platform::PictureBox> FakeForm::CreateNotifyIconHost(int, int, int, int) {
+FakePictureBox::FakePictureBox(FakePlatform& platform, const platform::Bounds& bounds,
+                               platform::Handle picture)
+    : width_px(platform.ToPixelsX(bounds.width)),
+      height_px(platform.ToPixelsY(bounds.height)),
+      platform_(platform),
+      handle_(platform.NewHandle()),
+      picture_(picture) {}
+
+double FakePictureBox::Width() const {
+  return width_px * platform_.twips_per_pixel_x;
+}
+double FakePictureBox::Height() const {
+  return height_px * platform_.twips_per_pixel_y;
+}
+void FakePictureBox::SetWidth(double width) {
+  width_px = platform_.ToPixelsX(width);
+}
+void FakePictureBox::SetHeight(double height) {
+  height_px = platform_.ToPixelsY(height);
+}
+
+void FakePictureBox::DrawLine(double x1, double y1, double x2, double y2, platform::Color color) {
+  lines.push_back({x1, y1, x2, y2, color});
+}
+
+std::unique_ptr<platform::Label> FakePictureBox::CreateLabel(const platform::Bounds& bounds,
+                                                             const platform::FontDesign& font) {
+  auto label = std::make_unique<FakeLabel>(bounds, font);
+  labels.push_back(label.get());
+  return label;
+}
+
+FakeForm::FakeForm(FakePlatform& platform, platform::Handle handle,
+                   const platform::FormDesign& design)
+    : left_px(platform.ToPixelsX(design.left)),
+      top_px(platform.ToPixelsY(design.top)),
+      width_px(platform.ToPixelsX(design.client_width)),
+      height_px(platform.ToPixelsY(design.client_height)),
+      platform_(platform),
+      handle_(handle) {}
+
+double FakeForm::Left() const {
+  return left_px * platform_.twips_per_pixel_x;
+}
+double FakeForm::Top() const {
+  return top_px * platform_.twips_per_pixel_y;
+}
+double FakeForm::Width() const {
+  return width_px * platform_.twips_per_pixel_x;
+}
+double FakeForm::Height() const {
+  return height_px * platform_.twips_per_pixel_y;
+}
+void FakeForm::SetLeft(double left) {
+  left_px = platform_.ToPixelsX(left);
+}
+void FakeForm::SetWidth(double width) {
+  width_px = platform_.ToPixelsX(width);
+}
+
+void FakeForm::SetTop(double top) {
+  top_px = platform_.ToPixelsY(top);
+  tops_px.push_back(top_px);
+}
+
+void FakeForm::Show() {
+  platform_.calls.push_back("Form.Show");
+  visible = true;
+}
+
+void FakeForm::Hide() {
+  platform_.calls.push_back("Form.Hide");
+  visible = false;
+}
+
+void FakeForm::SetTopmost() {
+  platform_.calls.push_back("Form.SetTopmost");
+  visible = true;
+  topmost = true;
+}
+
+std::unique_ptr<platform::PictureBox> FakeForm::CreatePictureBox(const platform::Bounds& bounds) {
+  auto box = std::make_unique<FakePictureBox>(platform_, bounds, 0);
+  pictures.push_back(box.get());
+  return box;
+}
+
+std::unique_ptr<platform::PictureBox> FakeForm::CreateNotifyIconHost(
+    const platform::Bounds& bounds) {
   platform_.calls.push_back("CreateNotifyIconHost");
-  return std::make_unique<FakePictureBox>(platform_.NewHandle(), platform_.NewHandle());
+  return std::make_unique<FakePictureBox>(platform_, bounds, platform_.NewHandle());
+}
+
+std::unique_ptr<platform::Timer> FakeForm::CreateTimer(int interval_ms) {
+  auto timer = std::make_unique<FakeTimer>(interval_ms);
+  timers.push_back(timer.get());
+  return timer;
+}
+
+void FakePlatform::SetClipboard(std::string text, bool is_private) {
+  clipboard_text = std::move(text);
+  clipboard_private = is_private;
+  clipboard_sequence += 3;  // a real clipboard may step by more than one
+}
+
+void FakePlatform::ClearClipboard() {
+  clipboard_text.reset();
+  clipboard_private = false;
+  clipboard_sequence += 3;
+}
+
+int FakePlatform::ToPixelsX(double twips) const {
+  return static_cast<int>(std::lround(twips / twips_per_pixel_x));
+}
+
+int FakePlatform::ToPixelsY(double twips) const {
+  return static_cast<int>(std::lround(twips / twips_per_pixel_y));
 }
 
 std::string FakePlatform::ProgramFolder() {
@@ -44,8 +162,8 @@ platform::FileContent FakePlatform::ReadFile(const std::string& path) {
   return {platform::FileStatus::kRead, found->second};
 }
 
-bool FakePlatform::ReplaceFile(const std::string& path, std::string_view bytes) {
-  calls.push_back("ReplaceFile " + path);
+bool FakePlatform::ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+  calls.push_back("ReplaceFileAtomically " + path);
   if (unwritable.count(path) != 0) {
     return false;
   }
@@ -59,12 +177,60 @@ platform::MessageBoxResult FakePlatform::ShowMessageBox(std::string_view text,
                                                         platform::Handle owner) {
   calls.push_back("MessageBox " + std::string(title));
   message_boxes.push_back({std::string(text), std::string(title), kind, owner});
+  if (pending_events) {
+    pending_events();
+  }
   if (message_box_answers.empty()) {
     return platform::MessageBoxResult::kOk;
   }
   const auto answer = message_box_answers.front();
   message_box_answers.pop_front();
   return answer;
+}
+
+void FakePlatform::Sleep(int milliseconds) {
+  tick_count += static_cast<std::uint32_t>(milliseconds);
+}
+
+void FakePlatform::DoEvents() {
+  calls.push_back("DoEvents");
+  if (pending_events) {
+    pending_events();
+  }
+}
+
+bool FakePlatform::ClipboardHasText() {
+  return clipboard_text.has_value();
+}
+
+platform::ClipboardText FakePlatform::ReadClipboardText() {
+  if (clipboard_error != 0) {
+    throw RuntimeError(clipboard_error);
+  }
+  ++clipboard_reads;
+  return {clipboard_text.value_or(std::string()), clipboard_private};
+}
+
+std::uint32_t FakePlatform::ClipboardSequenceNumber() {
+  return sequence_numbers ? clipboard_sequence : 0;
+}
+
+void FakePlatform::SetMousePointer(platform::MousePointer value) {
+  pointer = value;
+  pointers.push_back(value);
+}
+
+void FakePlatform::ShellExecuteVerb(platform::Handle owner, std::string_view operation,
+                                    std::string_view file, std::string_view parameters,
+                                    std::string_view directory, int show_command) {
+  calls.push_back("ShellExecute " + std::string(file));
+  shell_calls.push_back({owner, std::string(operation), std::string(file), std::string(parameters),
+                         std::string(directory), show_command});
+}
+
+bool FakePlatform::PathExists(const std::string& path) {
+  calls.push_back("PathExists " + path);
+  return existing_paths.count(path) != 0 || files.count(path) != 0;
 }
 
 std::unique_ptr<platform::Form> FakePlatform::CreateForm(const platform::FormDesign& design) {

@@ -1,10 +1,14 @@
-// A platform for tests: it keeps files in memory, answers message boxes as
-// told, and records every call in order. Ending the process throws
-// ProcessExited, so a test can see where the program would have ended.
+// A platform for tests: it keeps files, clipboard, clock and windows in
+// memory, answers message boxes as told, and records what the program did.
+// Ending the process throws ProcessExited, so a test sees where the program
+// would have ended. Windows keep their geometry in whole pixels, as real ones
+// do, and convert with the configured twips per pixel.
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,34 +31,113 @@ struct NotifyIconCall {
   platform::NotifyIconData data;
 };
 
-class FakePictureBox final : public platform::PictureBox {
- public:
-  FakePictureBox(platform::Handle handle, platform::Handle picture)
-      : handle_(handle), picture_(picture) {}
-  platform::Handle handle() const override { return handle_; }
-  platform::Handle picture() const override { return picture_; }
+struct ShellCall {
+  platform::Handle owner;
+  std::string operation;
+  std::string file;
+  std::string parameters;
+  std::string directory;
+  int show;
+};
 
- private:
-  platform::Handle handle_;
-  platform::Handle picture_;
+struct Line {
+  double x1, y1, x2, y2;
+  platform::Color color;
 };
 
 class FakePlatform;
 
-class FakeForm final : public platform::Form {
+class FakeLabel final : public platform::Label {
  public:
-  FakeForm(FakePlatform& platform, platform::Handle handle, const platform::FormDesign& design)
-      : platform_(platform), handle_(handle), design_(design) {}
-  platform::Handle handle() const override { return handle_; }
-  std::unique_ptr<platform::PictureBox> CreateNotifyIconHost(int left, int top, int width,
-                                                             int height) override;
+  FakeLabel(const platform::Bounds& bounds, const platform::FontDesign& font)
+      : bounds(bounds), font(font) {}
+  std::string Caption() const override { return caption; }
+  void SetCaption(std::string_view text) override {
+    caption = std::string(text);
+    captions.push_back(caption);
+  }
+  double Width() const override { return bounds.width; }
+  void SetWidth(double width) override { bounds.width = width; }
+  void SetFontUnderline(bool underline) override { font.underline = underline; }
+  void SetForeColor(platform::Color color) override { fore_color = color; }
 
-  const platform::FormDesign& design() const { return design_; }
+  platform::Bounds bounds;
+  platform::FontDesign font;
+  platform::Color fore_color = platform::kButtonTextColor;
+  std::string caption;
+  std::vector<std::string> captions;  // every caption set, in order
+};
+
+class FakePictureBox final : public platform::PictureBox {
+ public:
+  FakePictureBox(FakePlatform& platform, const platform::Bounds& bounds, platform::Handle picture);
+  platform::Handle handle() const override { return handle_; }
+  platform::Handle picture() const override { return picture_; }
+  double Width() const override;
+  double Height() const override;
+  void SetWidth(double width) override;
+  void SetHeight(double height) override;
+  void DrawLine(double x1, double y1, double x2, double y2, platform::Color color) override;
+  std::unique_ptr<platform::Label> CreateLabel(const platform::Bounds& bounds,
+                                               const platform::FontDesign& font) override;
+
+  std::vector<Line> lines;
+  std::vector<FakeLabel*> labels;
+  int width_px = 0;
+  int height_px = 0;
 
  private:
   FakePlatform& platform_;
   platform::Handle handle_;
-  platform::FormDesign design_;
+  platform::Handle picture_;
+};
+
+class FakeTimer final : public platform::Timer {
+ public:
+  explicit FakeTimer(int interval) : interval(interval) {}
+  void Fire() {
+    if (on_timer) {
+      on_timer();
+    }
+  }
+  int interval;
+};
+
+class FakeForm final : public platform::Form {
+ public:
+  FakeForm(FakePlatform& platform, platform::Handle handle, const platform::FormDesign& design);
+  platform::Handle handle() const override { return handle_; }
+  double Left() const override;
+  double Top() const override;
+  double Width() const override;
+  double Height() const override;
+  double ClientWidth() const override { return Width(); }
+  double ClientHeight() const override { return Height(); }
+  void SetLeft(double left) override;
+  void SetTop(double top) override;
+  void SetWidth(double width) override;
+  void Show() override;
+  void Hide() override;
+  bool Visible() const override { return visible; }
+  void SetTopmost() override;
+  std::unique_ptr<platform::PictureBox> CreatePictureBox(const platform::Bounds& bounds) override;
+  std::unique_ptr<platform::PictureBox> CreateNotifyIconHost(
+      const platform::Bounds& bounds) override;
+  std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
+
+  int left_px = 0;
+  int top_px = 0;
+  int width_px = 0;
+  int height_px = 0;
+  bool visible = false;
+  bool topmost = false;
+  std::vector<int> tops_px;  // every top set, in order
+  std::vector<FakePictureBox*> pictures;
+  std::vector<FakeTimer*> timers;
+
+ private:
+  FakePlatform& platform_;
+  platform::Handle handle_;
 };
 
 class FakePlatform final : public platform::Platform {
@@ -67,17 +150,45 @@ class FakePlatform final : public platform::Platform {
 
   // The file system: path (as the program spells it) to contents.
   std::map<std::string, std::string> files;
-  std::set<std::string> unreadable;  // exist but cannot be read
-  std::set<std::string> unwritable;  // replacing them fails
+  std::set<std::string> unreadable;      // exist but cannot be read
+  std::set<std::string> unwritable;      // replacing them fails
+  std::set<std::string> existing_paths;  // for PathExists, besides the files
 
   // Answers for the next message boxes; OK when none is queued.
   std::deque<platform::MessageBoxResult> message_box_answers;
+
+  // The clock: Sleep advances it.
+  std::uint32_t tick_count = 1'000'000;
+
+  // The clipboard. SetClipboard and ClearClipboard change its sequence
+  // number as a real clipboard does; 0 means the sequence number is unknown.
+  std::optional<std::string> clipboard_text;
+  bool clipboard_private = false;
+  // Raised when the clipboard is read: 521 while another program holds it.
+  int clipboard_error = 0;
+  std::uint32_t clipboard_sequence = 1;
+  bool sequence_numbers = true;
+  void SetClipboard(std::string text, bool is_private = false);
+  void ClearClipboard();
+
+  // The screen: 1024 pixels wide at 96 DPI unless changed.
+  int screen_width_px = 1024;
+  double twips_per_pixel_x = 15;
+  double twips_per_pixel_y = 15;
+
+  // Runs inside DoEvents and inside message boxes, as the events that the
+  // message loop would deliver meanwhile.
+  std::function<void()> pending_events;
 
   // What the program did.
   std::vector<std::string> calls;
   std::vector<MessageBoxCall> message_boxes;
   std::vector<NotifyIconCall> notify_icon_calls;
+  std::vector<ShellCall> shell_calls;
+  std::vector<platform::MousePointer> pointers;
+  platform::MousePointer pointer = platform::MousePointer::kDefault;
   std::vector<FakeForm*> forms;
+  int clipboard_reads = 0;
 
   std::string SettingsFile() const { return program_folder + "\\TWendora.ini"; }
   std::string BuildNumberFile() const { return program_folder + "\\..\\TamberlynApps.ini"; }
@@ -89,13 +200,30 @@ class FakePlatform final : public platform::Platform {
   std::string CommandLineArguments() override;
   bool ClaimSingleInstance() override;
   platform::FileContent ReadFile(const std::string& path) override;
-  bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+  bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) override;
   platform::MessageBoxResult ShowMessageBox(std::string_view text, std::string_view title,
                                             platform::MessageBoxKind kind,
                                             platform::Handle owner) override;
+  std::uint32_t TickCount() override { return tick_count; }
+  void Sleep(int milliseconds) override;
+  void DoEvents() override;
+  bool ClipboardHasText() override;
+  platform::ClipboardText ReadClipboardText() override;
+  std::uint32_t ClipboardSequenceNumber() override;
+  double ScreenWidth() override { return screen_width_px * twips_per_pixel_x; }
+  double TwipsPerPixelX() override { return twips_per_pixel_x; }
+  double TwipsPerPixelY() override { return twips_per_pixel_y; }
+  void SetMousePointer(platform::MousePointer pointer) override;
+  void ShellExecuteVerb(platform::Handle owner, std::string_view operation, std::string_view file,
+                        std::string_view parameters, std::string_view directory,
+                        int show_command) override;
+  bool PathExists(const std::string& path) override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
   void ShellNotifyIcon(platform::NotifyIconMessage message,
                        const platform::NotifyIconData& data) override;
+
+  int ToPixelsX(double twips) const;
+  int ToPixelsY(double twips) const;
 
  protected:
   void EndProcess() override;

@@ -158,8 +158,8 @@ TEST_P(ProfileCompare, OwnReaderAndWriterMatchTheSystem) {
   const std::string system_file = folder + "\\system" + std::to_string(GetParam()) + ".ini";
   const std::string own_file = folder + "\\own" + std::to_string(GetParam()) + ".ini";
   if (c.initial) {
-    ASSERT_TRUE(platform.ReplaceFile(system_file, *c.initial));
-    ASSERT_TRUE(platform.ReplaceFile(own_file, *c.initial));
+    ASSERT_TRUE(platform.ReplaceFileAtomically(system_file, *c.initial));
+    ASSERT_TRUE(platform.ReplaceFileAtomically(own_file, *c.initial));
   }
   for (const Step& step : c.steps) {
     if (step.write) {
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileCompare, ::testing::Range<std::size_t>(0,
 TEST(OwnWriter, LeavesAReadOnlyFileAlone) {
   win32::Win32Platform platform;
   const std::string file = TempFolder() + "\\readonly.ini";
-  ASSERT_TRUE(platform.ReplaceFile(file, "[Settings]\r\nWaitTime=3\r\n"));
+  ASSERT_TRUE(platform.ReplaceFileAtomically(file, "[Settings]\r\nWaitTime=3\r\n"));
   ::SetFileAttributesW(Widen(file).c_str(), FILE_ATTRIBUTE_READONLY);
   WriteINI(platform, "9", "Settings", "WaitTime", file);
   EXPECT_EQ(Contents(platform, file), "[Settings]\r\nWaitTime=3\r\n");

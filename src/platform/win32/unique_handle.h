@@ -61,4 +61,35 @@ struct IconTraits {
 };
 using UniqueIcon = Unique<HICON, IconTraits>;
 
+// Pens, brushes, fonts and bitmaps.
+template <typename T>
+struct GdiObjectTraits {
+  static T Invalid() { return nullptr; }
+  static bool IsValid(T h) { return h != nullptr; }
+  static void Close(T h) { ::DeleteObject(h); }
+};
+using UniqueBitmap = Unique<HBITMAP, GdiObjectTraits<HBITMAP>>;
+using UniqueFont = Unique<HFONT, GdiObjectTraits<HFONT>>;
+using UniquePen = Unique<HPEN, GdiObjectTraits<HPEN>>;
+
+struct MemoryDcTraits {
+  static HDC Invalid() { return nullptr; }
+  static bool IsValid(HDC h) { return h != nullptr; }
+  static void Close(HDC h) { ::DeleteDC(h); }
+};
+using UniqueMemoryDc = Unique<HDC, MemoryDcTraits>;
+
+// Selects a GDI object into a device context for the life of the scope.
+class SelectObjectScope {
+ public:
+  SelectObjectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
+  ~SelectObjectScope() { ::SelectObject(dc_, old_); }
+  SelectObjectScope(const SelectObjectScope&) = delete;
+  SelectObjectScope& operator=(const SelectObjectScope&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
 }  // namespace wendora::win32

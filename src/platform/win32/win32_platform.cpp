@@ -3,11 +3,13 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <vector>
 
 #include "platform/win32/forms.h"
 #include "platform/win32/text.h"
+#include "settings/runtime_error.h"
 
 namespace wendora::win32 {
 namespace {
@@ -57,7 +59,47 @@ std::wstring ArgumentsAfterProgramName(std::wstring_view line) {
   return std::wstring(line.substr(pos));
 }
 
-Win32Platform::Win32Platform() = default;
+// The clipboard, open for the life of the scope.
+class OpenClipboardScope {
+ public:
+  OpenClipboardScope() : open_(::OpenClipboard(nullptr) != FALSE) {}
+  ~OpenClipboardScope() {
+    if (open_) {
+      ::CloseClipboard();
+    }
+  }
+  OpenClipboardScope(const OpenClipboardScope&) = delete;
+  OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+  bool open() const { return open_; }
+
+ private:
+  bool open_;
+};
+
+// A global memory block, locked for the life of the scope.
+class GlobalLockScope {
+ public:
+  explicit GlobalLockScope(HGLOBAL memory)
+      : memory_(memory), data_(memory ? ::GlobalLock(memory) : nullptr) {}
+  ~GlobalLockScope() {
+    if (data_ != nullptr) {
+      ::GlobalUnlock(memory_);
+    }
+  }
+  GlobalLockScope(const GlobalLockScope&) = delete;
+  GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+  void* data() const { return data_; }
+  std::size_t size() const { return data_ ? ::GlobalSize(memory_) : 0; }
+
+ private:
+  HGLOBAL memory_;
+  void* data_;
+};
+
+Win32Platform::Win32Platform()
+    : exclude_format_(::RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing")),
+      viewer_ignore_format_(::RegisterClipboardFormatW(L"Clipboard Viewer Ignore")),
+      history_format_(::RegisterClipboardFormatW(L"CanIncludeInClipboardHistory")) {}
 
 std::wstring Win32Platform::ModulePath() {
   std::vector<wchar_t> buffer(MAX_PATH);
@@ -133,7 +175,7 @@ platform::FileContent Win32Platform::ReadFile(const std::string& path) {
   return content;
 }
 
-bool Win32Platform::ReplaceFile(const std::string& path, std::string_view bytes) {
+bool Win32Platform::ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   const std::wstring target = FullPath(Widen(path));
   const std::size_t slash = target.find_last_of(L"\\/");
   if (slash == std::wstring::npos) {
@@ -196,8 +238,94 @@ platform::MessageBoxResult Win32Platform::ShowMessageBox(std::string_view text,
   return answer == IDOK ? platform::MessageBoxResult::kOk : platform::MessageBoxResult::kCancel;
 }
 
+std::uint32_t Win32Platform::TickCount() {
+  return ::GetTickCount();
+}
+
+void Win32Platform::Sleep(int milliseconds) {
+  ::Sleep(static_cast<DWORD>(milliseconds));
+}
+
+void Win32Platform::DoEvents() {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
+      return;
+    }
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
+bool Win32Platform::ClipboardHasText() {
+  return ::IsClipboardFormatAvailable(CF_UNICODETEXT) || ::IsClipboardFormatAvailable(CF_TEXT);
+}
+
+platform::ClipboardText Win32Platform::ReadClipboardText() {
+  const OpenClipboardScope clipboard;
+  if (!clipboard.open()) {
+    throw RuntimeError(kErrCantOpenClipboard);
+  }
+  platform::ClipboardText result;
+  result.private_content =
+      (exclude_format_ && ::IsClipboardFormatAvailable(exclude_format_)) ||
+      (viewer_ignore_format_ && ::IsClipboardFormatAvailable(viewer_ignore_format_));
+  if (!result.private_content && history_format_ && ::IsClipboardFormatAvailable(history_format_)) {
+    const GlobalLockScope flag(::GetClipboardData(history_format_));
+    DWORD allowed = 1;
+    if (flag.data() != nullptr && flag.size() >= sizeof(allowed)) {
+      std::memcpy(&allowed, flag.data(), sizeof(allowed));
+    }
+    result.private_content = allowed == 0;
+  }
+  const GlobalLockScope text(::GetClipboardData(CF_UNICODETEXT));
+  if (text.data() != nullptr) {
+    const auto* chars = static_cast<const wchar_t*>(text.data());
+    const std::size_t capacity = text.size() / sizeof(wchar_t);
+    std::size_t length = 0;
+    while (length < capacity && chars[length] != L'\0') {
+      ++length;
+    }
+    result.text = Narrow(std::wstring_view(chars, length));
+  }
+  return result;
+}
+
+std::uint32_t Win32Platform::ClipboardSequenceNumber() {
+  return ::GetClipboardSequenceNumber();
+}
+
+double Win32Platform::ScreenWidth() {
+  return ::GetSystemMetrics(SM_CXSCREEN) * win32::TwipsPerPixelX();
+}
+
+double Win32Platform::TwipsPerPixelX() {
+  return win32::TwipsPerPixelX();
+}
+double Win32Platform::TwipsPerPixelY() {
+  return win32::TwipsPerPixelY();
+}
+
+void Win32Platform::SetMousePointer(platform::MousePointer pointer) {
+  ui_.busy = pointer == platform::MousePointer::kBusy;
+  ::SetCursor(::LoadCursorW(nullptr, ui_.busy ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32Platform::ShellExecuteVerb(platform::Handle owner, std::string_view operation,
+                                     std::string_view file, std::string_view parameters,
+                                     std::string_view directory, int show_command) {
+  // The result is not examined: a target nothing can open fails silently.
+  ::ShellExecuteW(reinterpret_cast<HWND>(owner), Widen(operation).c_str(), Widen(file).c_str(),
+                  Widen(parameters).c_str(), Widen(directory).c_str(), show_command);
+}
+
+bool Win32Platform::PathExists(const std::string& path) {
+  return ::GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::unique_ptr<platform::Form> Win32Platform::CreateForm(const platform::FormDesign& design) {
-  return std::make_unique<Win32Form>(design);
+  return std::make_unique<Win32Form>(ui_, design);
 }
 
 void Win32Platform::ShellNotifyIcon(platform::NotifyIconMessage message,

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/forms.h"
 #include "platform/win32/unique_handle.h"
 
 namespace wendora::win32 {
@@ -18,12 +19,26 @@ class Win32Platform final : public platform::Platform {
   bool ClaimSingleInstance() override;
 
   platform::FileContent ReadFile(const std::string& path) override;
-  bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+  bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) override;
 
   platform::MessageBoxResult ShowMessageBox(std::string_view text, std::string_view title,
                                             platform::MessageBoxKind kind,
                                             platform::Handle owner) override;
 
+  std::uint32_t TickCount() override;
+  void Sleep(int milliseconds) override;
+  void DoEvents() override;
+  bool ClipboardHasText() override;
+  platform::ClipboardText ReadClipboardText() override;
+  std::uint32_t ClipboardSequenceNumber() override;
+  double ScreenWidth() override;
+  double TwipsPerPixelX() override;
+  double TwipsPerPixelY() override;
+  void SetMousePointer(platform::MousePointer pointer) override;
+  void ShellExecuteVerb(platform::Handle owner, std::string_view operation, std::string_view file,
+                        std::string_view parameters, std::string_view directory,
+                        int show_command) override;
+  bool PathExists(const std::string& path) override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
   void ShellNotifyIcon(platform::NotifyIconMessage message,
                        const platform::NotifyIconData& data) override;
@@ -38,6 +53,12 @@ class Win32Platform final : public platform::Platform {
   std::wstring ModulePath();
 
   UniqueHandle instance_mutex_;
+  UiState ui_;
+  // Formats by which a clipboard owner (a password manager) asks watchers to
+  // look away from its content.
+  UINT exclude_format_ = 0;
+  UINT viewer_ignore_format_ = 0;
+  UINT history_format_ = 0;
 };
 
 // What follows the program's own name on a command line.

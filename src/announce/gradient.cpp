@@ -1,0 +1,84 @@
+#include "announce/gradient.h"
+
+#include <cmath>
+
+#include "settings/number.h"
+#include "settings/runtime_error.h"
+
+namespace wendora {
+namespace {
+
+std::int16_t Difference(std::int16_t bottom, std::int16_t top) {
+  const int d = bottom - top;
+  if (d < INT16_MIN || d > INT16_MAX) {
+    throw RuntimeError(kErrOverflow);
+  }
+  return static_cast<std::int16_t>(d);
+}
+
+// The component of line i: top + i * step in single precision, rounded to
+// the nearest integer, halves to even.
+int Component(std::int16_t top, int i, float step) {
+  const float value = static_cast<float>(top) + static_cast<float>(i) * step;
+  const float rounded = std::nearbyint(value);
+  if (!(rounded >= INT16_MIN && rounded <= INT16_MAX)) {
+    throw RuntimeError(kErrOverflow);
+  }
+  return static_cast<int>(rounded);
+}
+
+}  // namespace
+
+void DrawGradient(platform::PictureBox& target, double twips_per_pixel, std::int16_t top_red,
+                  std::int16_t top_green, std::int16_t top_blue, std::int16_t bottom_red,
+                  std::int16_t bottom_green, std::int16_t bottom_blue, std::uint8_t direction) {
+  if (direction != kTopToBottom && direction != kLeftToRight) {
+    return;
+  }
+  const double length = direction == kTopToBottom ? target.Height() : target.Width();
+  const double across = direction == kTopToBottom ? target.Width() : target.Height();
+  const double p = twips_per_pixel;
+  if (!(length > 0) || !(p > 0)) {
+    return;  // nothing to paint into; the step would divide by zero
+  }
+  const double rows = length / p;
+  const float step_red = static_cast<float>(Difference(bottom_red, top_red) / rows);
+  const float step_green = static_cast<float>(Difference(bottom_green, top_green) / rows);
+  const float step_blue = static_cast<float>(Difference(bottom_blue, top_blue) / rows);
+
+  const std::int32_t whole_length = RoundToInt32(length);
+  const std::int32_t whole_p = RoundToInt32(p);
+  if (whole_p == 0) {
+    return;
+  }
+  const std::int32_t quotient = whole_length / whole_p;
+  if (quotient > INT16_MAX) {
+    throw RuntimeError(kErrOverflow);
+  }
+  const int last = quotient;
+
+  for (int i = 0; i <= last; ++i) {
+    const int red = Component(top_red, i, step_red);
+    const int green = Component(top_green, i, step_green);
+    const int blue = Component(top_blue, i, step_blue);
+    const auto color = static_cast<platform::Color>(red + 256 * green + 65536 * blue);
+    const double at = i * p;
+    if (direction == kTopToBottom) {
+      target.DrawLine(0, at, across, at, color);
+    } else {
+      target.DrawLine(at, 0, at, across, color);
+    }
+  }
+}
+
+std::int16_t GetRed(std::int32_t color) {
+  return static_cast<std::int16_t>(color & 0xFF);
+}
+std::int16_t GetGreen(std::int32_t color) {
+  return static_cast<std::int16_t>((color >> 8) & 0xFF);
+}
+std::int16_t GetBlue(std::int32_t color) {
+  return static_cast<std::int16_t>((color >> 16) & 0xFF);
+}
+
+}  // namespace wendora

@@ -1,0 +1,45 @@
+// Recognition of clipboard text: a fixed chain of prefix and substring tests
+// that tells a web address, a local path, a command word or nothing, and
+// repairs an address whose scheme was cut off at the front.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace wendora {
+
+enum class ClipTextKind {
+  Url,
+  Path,
+  LooseUrl,
+  WaitTimeCommand,
+  IgnoredCommand,
+  ChangeSettingCommand,
+  ExitCommand,
+  NotRecognised,
+};
+
+enum class ModeRule {
+  FollowDefaultAction,  // the announcement takes the setting DefaultAction
+  AlwaysClick,          // the announcement always waits for a click
+  None,
+};
+
+struct Classification {
+  ClipTextKind kind = ClipTextKind::NotRecognised;
+  std::string target;  // Url, Path, LooseUrl: what will be opened
+  ModeRule mode = ModeRule::None;
+};
+
+inline constexpr std::string_view kWaitTimeCommand = "WendoraWaitTime=";
+inline constexpr std::string_view kChangeSettingCommand = "WendoraChangeSetting";
+inline constexpr std::string_view kExitCommand = "ExitWendora";
+
+// The text is taken whole: no trimming, no case change, line breaks kept.
+Classification ClassifyClipboardText(std::string_view text);
+
+// The value of a wait-time command word (what follows its first 16
+// characters), when it is a number that fits the wait time.
+bool IsWaitTimeValue(std::string_view value);
+
+}  // namespace wendora

@@ -1,0 +1,72 @@
+// The watch cycle: ten times a second, look at the clipboard; announce a new
+// address, path or command word, count it down and carry it out, or drop it,
+// as the mode and the user's clicks say.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "announce/frm_main.h"
+#include "platform/platform.h"
+#include "settings/settings.h"
+#include "watcher/classify.h"
+#include "watcher/tick_clock.h"
+
+namespace wendora {
+
+// What the watch cycle asks of the rest of the program.
+struct WatchHooks {
+  // The shut-down: removes the tray icon, saves the settings, ends the process.
+  std::function<void()> exit_application;
+  // The settings command word: shows the settings dialog modally and returns
+  // when it has closed.
+  std::function<void()> change_settings;
+};
+
+class WatchCycle {
+ public:
+  WatchCycle(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
+             WatchHooks hooks);
+
+  // The Timer event: one tick. A tick that starts while another one waits in
+  // a yield, a message box or a dialog does nothing.
+  void Tick();
+
+  // A mouse button released on the banner: 1 left, 2 right, 4 middle.
+  void HandleAnnounceClick(int button);
+
+ private:
+  void RunTick();
+  void HandleNewText(const std::string& text);
+  void Announce(const Classification& c);
+  void AnnounceCommand(const char* title, const std::string& explanation, std::uint8_t action);
+  void Countdown();
+  void RunOut();
+  void OpenTarget(std::uint8_t kind);
+  void ApplyWaitTime();
+  void BeginAnnouncement();
+  void Reset();
+  std::uint8_t ModeFromDefaultAction() const;
+  std::int64_t Remaining();
+  void ReportFatal(int number, const std::string& description);
+
+  platform::Platform& platform_;
+  CurrentSettings& settings_;
+  FrmMain& frmMain_;
+  WatchHooks hooks_;
+  TickClock clock_;
+  bool in_tick_ = false;
+  // The clipboard's sequence number at the last full look, and whether it
+  // held text then: an unchanged clipboard is not read again.
+  std::uint32_t seen_sequence_ = 0;
+  bool seen_has_text_ = false;
+};
+
+// The texts the banner shows.
+namespace texts {
+std::string CancelWithin(std::int64_t seconds);
+std::string ClickWithin(std::int64_t seconds);
+}  // namespace texts
+
+}  // namespace wendora

@@ -1,0 +1,94 @@
+#include "watcher/classify.h"
+
+#include <gtest/gtest.h>
+
+namespace wendora {
+namespace {
+
+struct Case {
+  const char* text;
+  ClipTextKind kind;
+  const char* target;
+  ModeRule mode;
+};
+
+constexpr auto Url = ClipTextKind::Url;
+constexpr auto Path = ClipTextKind::Path;
+constexpr auto Loose = ClipTextKind::LooseUrl;
+constexpr auto Nothing = ClipTextKind::NotRecognised;
+constexpr auto Default = ModeRule::FollowDefaultAction;
+constexpr auto Click = ModeRule::AlwaysClick;
+constexpr auto NoMode = ModeRule::None;
+
+TEST(Classify, WebAddressesAndTheirRepairs) {
+  const Case cases[] = {
+      {"HTTP://Host/", Url, "HTTP://Host/", Default},
+      {"ttp://host", Url, "http://host", Default},
+      {"TTP://host", Url, "hTTP://host", Default},
+      {"tp://host", Url, "http://host", Click},
+      {"www.host", Url, "http://www.host", Default},
+      {"WWW.host", Url, "http://WWW.host", Default},
+      // The secure forms open as themselves.
+      {"https://host", Url, "https://host", Default},
+      {"HTTPS://host/a", Url, "HTTPS://host/a", Default},
+      {"ttps://host", Url, "https://host", Default},
+      {"tps://host", Url, "https://host", Click},
+      {"http://host\r\nsecond line", Url, "http://host\r\nsecond line", Default},
+      {"http://日本.jp/ページ", Url, "http://日本.jp/ページ", Default},
+  };
+  for (const Case& c : cases) {
+    const Classification got = ClassifyClipboardText(c.text);
+    EXPECT_EQ(got.kind, c.kind) << c.text;
+    EXPECT_EQ(got.target, c.target) << c.text;
+    EXPECT_EQ(got.mode, c.mode) << c.text;
+  }
+}
+
+TEST(Classify, PathsLooseAddressesAndNothing) {
+  const Case cases[] = {
+      {"C:\\Windows", Path, "C:\\Windows", Click},
+      {"c:\\", Path, "c:\\", Click},
+      {"あ:\\フォルダ", Path, "あ:\\フォルダ", Click},  // any one character, counted as one
+      {"c:/temp", Loose, "http://c:/temp", Click},
+      {"ftp://host", Loose, "http://ftp://host", Click},
+      {" http://host", Loose, "http:// http://host", Click},
+      {"host/index.html", Loose, "http://host/index.html", Click},
+      {"2002/01/05", Loose, "http://2002/01/05", Click},
+      {"a/b", Loose, "http://a/b", Click},
+      {"WendoraWaitTime=1/2", Loose, "http://WendoraWaitTime=1/2", Click},
+      {"\\\\server\\share", Nothing, "", NoMode},
+      {"", Nothing, "", NoMode},
+      {"c:", Nothing, "", NoMode},
+      {"ww.host", Nothing, "", NoMode},
+      {"日本語のテキスト", Nothing, "", NoMode},
+  };
+  for (const Case& c : cases) {
+    const Classification got = ClassifyClipboardText(c.text);
+    EXPECT_EQ(got.kind, c.kind) << c.text;
+    EXPECT_EQ(got.target, c.target) << c.text;
+    EXPECT_EQ(got.mode, c.mode) << c.text;
+  }
+}
+
+TEST(Classify, CommandWordsAreExactAndCaseSensitive) {
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=10").kind, ClipTextKind::WaitTimeCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime= 7.5").kind, ClipTextKind::WaitTimeCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=-3").kind, ClipTextKind::WaitTimeCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=1e3").kind, ClipTextKind::WaitTimeCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=abc").kind, ClipTextKind::IgnoredCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=").kind, ClipTextKind::IgnoredCommand);
+  // Numeric, but no 32-bit wait time: ignored like text.
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=2147483648").kind, ClipTextKind::IgnoredCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=2147483647.4").kind,
+            ClipTextKind::WaitTimeCommand);
+  EXPECT_EQ(ClassifyClipboardText("wendorawaittime=5").kind, ClipTextKind::NotRecognised);
+  EXPECT_EQ(ClassifyClipboardText("WendoraChangeSetting").kind, ClipTextKind::ChangeSettingCommand);
+  EXPECT_EQ(ClassifyClipboardText("ExitWendora").kind, ClipTextKind::ExitCommand);
+  for (const char* text : {"exitwendora", "ExitWendora ", "ExitWendora\r\n", " ExitWendora",
+                           "WendoraChangeSettings"}) {
+    EXPECT_EQ(ClassifyClipboardText(text).kind, ClipTextKind::NotRecognised) << text;
+  }
+}
+
+}  // namespace
+}  // namespace wendora

@@ -1,0 +1,496 @@
+// The watch cycle driven through the fake platform: the clock, the clipboard
+// and the clicks are the test's; everything else is the program's own.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/application.h"
+#include "fake/fake_platform.h"
+
+namespace wendora {
+namespace {
+
+using fake::ProcessExited;
+
+constexpr const char* kCancel4 = "キャンセルする場合は 4秒以内にここを右クリックしてください。";
+
+class WatchTest : public ::testing::Test {
+ protected:
+  void Start(const std::string& settings = "") {
+    if (!settings.empty()) {
+      platform_.files[platform_.SettingsFile()] = "[Settings]\r\n" + settings;
+    }
+    app_ = std::make_unique<Application>(platform_);
+    app_->StartUp();
+  }
+
+  fake::FakeForm& Form() { return *platform_.forms.at(0); }
+  fake::FakeLabel& Url() { return Label(app_->frmMain().lblURL()); }
+  fake::FakeLabel& Explanation() { return Label(app_->frmMain().lblAnnounce()); }
+  fake::FakeLabel& Countdown() { return Label(app_->frmMain().lblCancelAnnounce()); }
+  static fake::FakeLabel& Label(platform::Label& label) {
+    return static_cast<fake::FakeLabel&>(label);
+  }
+  WatchState& State() { return app_->frmMain().state; }
+
+  // Advances the clock and lets the watch timer fire once.
+  void Tick(std::uint32_t ms = 100) {
+    platform_.tick_count += ms;
+    Form().timers.at(0)->Fire();
+  }
+  // Ticks until the program ends; false if it is still running after `ms`.
+  bool TicksEnd(std::uint32_t ms) {
+    try {
+      for (std::uint32_t t = 0; t < ms; t += 100) {
+        Tick();
+      }
+    } catch (const ProcessExited&) {
+      return true;
+    }
+    return false;
+  }
+  void Copy(const std::string& text) {
+    platform_.SetClipboard(text);
+    Tick();
+  }
+  void ClickOn(fake::FakeLabel& label, int button) { label.on_mouse_up(button); }
+
+  std::vector<std::string> OpenedFiles() const {
+    std::vector<std::string> files;
+    for (const auto& call : platform_.shell_calls) {
+      files.push_back(call.file);
+    }
+    return files;
+  }
+  int Shows() const {
+    return static_cast<int>(
+        std::count(platform_.calls.begin(), platform_.calls.end(), "Form.Show"));
+  }
+
+  fake::FakePlatform platform_;
+  std::unique_ptr<Application> app_;
+};
+
+TEST_F(WatchTest, LoadLaysTheBannerOutAcrossTheScreenHidden) {
+  platform_.screen_width_px = 1280;
+  Start();
+  EXPECT_FALSE(Form().visible);
+  EXPECT_EQ(Form().left_px, 0);
+  EXPECT_EQ(Form().width_px, 1280);
+  EXPECT_LT(Form().top_px, -Form().height_px);  // stored far above the screen
+  const auto& container = *Form().pictures.at(0);
+  EXPECT_EQ(container.width_px, 1280);
+  EXPECT_EQ(container.height_px, 89);
+  for (fake::FakeLabel* label : container.labels) {
+    EXPECT_EQ(label->bounds.left, 240);
+    EXPECT_EQ(label->bounds.width, 1280 * 15 - 480);
+  }
+  EXPECT_EQ(Url().font.name, "ＭＳ Ｐゴシック");
+  EXPECT_EQ(Url().font.points, 18);
+  EXPECT_EQ(container.lines.size(), 90u);
+  EXPECT_EQ(Form().timers.at(0)->interval, 100);
+}
+
+TEST_F(WatchTest, TextOnTheClipboardAtStartIsNotAnnounced) {
+  platform_.SetClipboard("http://already.there/");
+  Start();
+  for (int i = 0; i < 10; ++i) {
+    Tick();
+  }
+  EXPECT_EQ(Shows(), 0);
+  // Another program holding the clipboard at start: it counts as empty, and
+  // the text is announced once it can be read.
+  platform_ = fake::FakePlatform();
+  platform_.SetClipboard("http://held.at.start/");
+  platform_.clipboard_error = kErrCantOpenClipboard;
+  Start();
+  EXPECT_EQ(State().LastClipboardText, "");
+  platform_.clipboard_error = 0;
+  Tick();
+  EXPECT_EQ(Url().Caption(), "http://held.at.start/");
+}
+
+TEST_F(WatchTest, AnAddressSlidesInCountsDownAndOpens) {
+  Start();
+  Copy("www.example.com/page");
+  EXPECT_TRUE(Form().visible);
+  EXPECT_TRUE(Form().topmost);
+  EXPECT_EQ(Url().Caption(), "http://www.example.com/page");
+  EXPECT_TRUE(Url().font.underline);
+  EXPECT_EQ(Url().fore_color, 0xFF0000u);
+  EXPECT_EQ(Explanation().Caption(),
+            "URL を示すと思われる文字列がクリップ ボードに格納されました。"
+            "上記 URL に存在する Web ページを開きます。");
+  EXPECT_EQ(Countdown().Caption(), kCancel4);
+
+  // The slide: from exactly one window height above the screen down to 0,
+  // one pixel per step, after a single yield.
+  const auto& tops = Form().tops_px;
+  ASSERT_EQ(tops.size(), 90u);
+  EXPECT_EQ(tops.front(), -89);
+  EXPECT_EQ(tops[1], -88);
+  EXPECT_EQ(tops.back(), 0);
+
+  std::vector<std::string> shown;
+  while (platform_.shell_calls.empty()) {
+    Tick();
+    if (shown.empty() || shown.back() != Countdown().Caption()) {
+      shown.push_back(Countdown().Caption());
+    }
+  }
+  const std::vector<std::string> expected = {
+      "キャンセルする場合は 3秒以内にここを右クリックしてください。",
+      "キャンセルする場合は 2秒以内にここを右クリックしてください。",
+      "キャンセルする場合は 1秒以内にここを右クリックしてください。",
+      "キャンセルする場合は 0秒以内にここを右クリックしてください。",
+      "実行しています。しばらくお待ちください。"};
+  EXPECT_EQ(shown, expected);
+}
+
+TEST_F(WatchTest, RunsOutOnTheFirstTickAtOrAfterTheWaitTime) {
+  Start();
+  Copy("http://host/");
+  const std::uint32_t start = platform_.tick_count;
+  Tick(3999 - 100);
+  Tick(100);  // 3999 ms
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  Tick(1);  // 4000 ms
+  ASSERT_EQ(platform_.shell_calls.size(), 2u);
+  EXPECT_EQ(platform_.tick_count - start, 4000u);
+  for (const auto& call : platform_.shell_calls) {
+    EXPECT_EQ(call.owner, Form().handle());
+    EXPECT_EQ(call.operation, "open");
+    EXPECT_EQ(call.parameters, "");
+    EXPECT_EQ(call.directory, "");
+    EXPECT_EQ(call.show, 5);
+  }
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://host/"}));
+  EXPECT_EQ(platform_.pointers,
+            (std::vector{platform::MousePointer::kBusy, platform::MousePointer::kDefault}));
+  EXPECT_FALSE(Form().visible);
+  EXPECT_FALSE(State().CountdownStart.has_value());
+  EXPECT_EQ(State().PendingAction, None);
+  EXPECT_EQ(State().TargetText, "http://host/");  // kept after the announcement
+}
+
+TEST_F(WatchTest, ClickModeWaitsForALeftClick) {
+  Start("DefaultAction=1\r\n");
+  Copy("http://host/");
+  EXPECT_EQ(Countdown().Caption(), kCancel4);  // first text in the run wording
+  Tick();
+  EXPECT_EQ(Countdown().Caption(), "実行する場合は 3秒以内にここをクリックしてください。");
+  EXPECT_FALSE(TicksEnd(5000));
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_FALSE(Form().visible);  // run out without a click: dropped
+
+  Copy("http://other/");
+  Tick();
+  ClickOn(Explanation(), platform::kLeftButton);
+  EXPECT_TRUE(platform_.shell_calls.empty());  // the next tick does the work
+  Tick();
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://other/"}));
+}
+
+TEST_F(WatchTest, LeftClickRunsAtOnceRightAndMiddleCancel) {
+  Start();
+  Copy("http://one/");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(platform_.shell_calls.size(), 2u);
+
+  for (int button : {platform::kRightButton, platform::kMiddleButton}) {
+    platform_.shell_calls.clear();
+    Copy("http://cancelled/" + std::to_string(button));
+    Tick();
+    ClickOn(Countdown(), button);
+    EXPECT_FALSE(Form().visible);
+    EXPECT_FALSE(TicksEnd(6000));
+    EXPECT_TRUE(platform_.shell_calls.empty());
+  }
+  // A click on the background counts as well.
+  Copy("tp://host");  // always waits for a click
+  Form().pictures.at(0)->on_mouse_up(platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://host"}));
+}
+
+TEST_F(WatchTest, PlainTextOrAnEmptyClipboardEndsTheAnnouncement) {
+  Start();
+  Copy("http://host/");
+  Copy("just a word");
+  EXPECT_FALSE(Form().visible);
+  EXPECT_FALSE(TicksEnd(6000));
+  EXPECT_TRUE(platform_.shell_calls.empty());
+
+  Copy("http://host/again");
+  platform_.ClearClipboard();
+  Tick();
+  EXPECT_FALSE(Form().visible);
+  // The same text copied again is not new.
+  platform_.SetClipboard("http://host/again");
+  Tick();
+  EXPECT_FALSE(Form().visible);
+  EXPECT_EQ(Shows(), 2);
+}
+
+TEST_F(WatchTest, SameTextOnceABATwice) {
+  Start("DefaultAction=1\r\n");
+  Copy("http://a/");
+  Copy("http://a/");
+  EXPECT_EQ(Shows(), 1);
+  Copy("http://b/");
+  Copy("http://a/");
+  EXPECT_EQ(Shows(), 3);
+  // A new announcement during a running one slides in again from the top.
+  EXPECT_EQ(std::count(Form().tops_px.begin(), Form().tops_px.end(), -89), 3);
+}
+
+TEST_F(WatchTest, RaisingTheWaitTimeLengthensARunningCountdown) {
+  Start();
+  Copy("http://host/");
+  Tick(2000);
+  app_->settings().WaitTime = 10;
+  Tick(3000);
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_EQ(Countdown().Caption(), "キャンセルする場合は 5秒以内にここを右クリックしてください。");
+}
+
+TEST_F(WatchTest, AHeldClipboardIsSkippedSilently) {
+  Start();
+  Copy("http://host/");
+  platform_.clipboard_error = kErrCantOpenClipboard;
+  platform_.SetClipboard("http://next/");
+  EXPECT_FALSE(TicksEnd(2000));
+  EXPECT_TRUE(platform_.message_boxes.empty());
+  EXPECT_EQ(Url().Caption(), "http://host/");
+  platform_.clipboard_error = 0;
+  Tick();
+  EXPECT_EQ(Url().Caption(), "http://next/");
+}
+
+TEST_F(WatchTest, AnyOtherErrorIsReportedAndEndsTheProgram) {
+  Start();
+  app_->settings().WaitTime = 7;
+  platform_.SetClipboard("http://host/");
+  platform_.clipboard_error = kErrOutOfMemory;
+  EXPECT_TRUE(TicksEnd(100));
+  ASSERT_EQ(platform_.message_boxes.size(), 1u);
+  const auto& box = platform_.message_boxes[0];
+  EXPECT_EQ(box.text,
+            "回避不可能のエラーが発生しました。アプリケーションを終了します。\r\n\r\n"
+            "エラー 7 - メモリが不足しています。");
+  EXPECT_EQ(box.title, "Tamberlyn Wendora 2002");
+  EXPECT_EQ(box.kind, platform::MessageBoxKind::kOkCritical);
+  // Then the orderly shut-down: icon removed, settings saved.
+  EXPECT_EQ(platform_.notify_icon_calls.back().message, platform::NotifyIconMessage::kDelete);
+  EXPECT_EQ(platform_.files[platform_.SettingsFile()].substr(0, 24),
+            "[Settings]\r\nWaitTime=7\r\n");
+}
+
+TEST_F(WatchTest, TheTickCountTurningNegativeOrWrappingChangesNothing) {
+  for (std::uint32_t start : {0x7FFFFF00u, 0xFFFFFF00u, 0xFFFFFFFFu - 3000}) {
+    platform_ = fake::FakePlatform();
+    platform_.tick_count = start - 5000;
+    Start();
+    Tick();
+    Copy("http://host/");
+    const std::uint32_t begun = platform_.tick_count;
+    int ticks = 0;
+    while (platform_.shell_calls.empty() && ticks < 100) {
+      Tick();
+      ++ticks;
+    }
+    EXPECT_EQ(static_cast<std::uint32_t>(platform_.tick_count - begun), 4000u) << start;
+  }
+}
+
+TEST_F(WatchTest, NoWaitTimeEndsTheProgram) {
+  Start("WaitTime=2147483647\r\n");
+  Copy("http://host/");
+  EXPECT_EQ(Countdown().Caption(),
+            "キャンセルする場合は 2147483647秒以内にここを右クリックしてください。");
+  EXPECT_FALSE(TicksEnd(1000));
+  EXPECT_TRUE(platform_.message_boxes.empty());
+  EXPECT_EQ(Countdown().Caption(),
+            "キャンセルする場合は 2147483646秒以内にここを右クリックしてください。");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(platform_.shell_calls.size(), 2u);
+
+  app_->settings().WaitTime = -2147483647 - 1;
+  Copy("http://negative/");
+  Tick();
+  EXPECT_EQ(platform_.shell_calls.size(), 4u);
+  EXPECT_TRUE(platform_.message_boxes.empty());
+}
+
+TEST_F(WatchTest, TheWaitTimeCommand) {
+  Start();
+  Copy("WendoraWaitTime=10");
+  EXPECT_EQ(Url().Caption(), "待ち時間の変更");
+  EXPECT_FALSE(Url().font.underline);
+  EXPECT_EQ(Url().fore_color, platform::kButtonTextColor);
+  EXPECT_EQ(Explanation().Caption(),
+            "Wendora の命令語がクリップボードに格納されました。待ち時間を 10秒に変更します。");
+  EXPECT_EQ(Countdown().Caption(), kCancel4);  // the old wait time
+  Tick(3900);
+  EXPECT_EQ(app_->settings().WaitTime, 4);
+  Tick(100);
+  EXPECT_EQ(app_->settings().WaitTime, 10);
+  EXPECT_EQ(Countdown().captions.back(), "");
+  EXPECT_FALSE(Form().visible);
+  Copy("http://host/");
+  EXPECT_EQ(Countdown().Caption(), "キャンセルする場合は 10秒以内にここを右クリックしてください。");
+
+  const struct {
+    const char* text;
+    std::int32_t result;
+  } values[] = {{"WendoraWaitTime= 7.5", 8},
+                {"WendoraWaitTime=2.5", 2},
+                {"WendoraWaitTime=0", 0},
+                {"WendoraWaitTime=-3", -3}};
+  for (const auto& v : values) {
+    Copy(v.text);
+    ClickOn(Url(), platform::kLeftButton);
+    Tick();
+    EXPECT_EQ(app_->settings().WaitTime, v.result) << v.text;
+  }
+  EXPECT_EQ(Explanation().captions[Explanation().captions.size() - 4],
+            "Wendora の命令語がクリップボードに格納されました。待ち時間を  7.5秒に変更します。");
+}
+
+TEST_F(WatchTest, IgnoredAndCancelledWaitTimeCommandsChangeNothing) {
+  Start();
+  Copy("http://host/");
+  const int shows = Shows();
+  for (const char* text : {"WendoraWaitTime=abc", "WendoraWaitTime=", "WendoraWaitTime=9e99"}) {
+    Copy(text);
+  }
+  EXPECT_EQ(Shows(), shows);
+  EXPECT_TRUE(Form().visible);
+  Tick(4000);
+  EXPECT_EQ(platform_.shell_calls.size(), 2u);  // the address ran as if nothing happened
+
+  Copy("WendoraWaitTime=30");
+  ClickOn(Url(), platform::kRightButton);
+  Tick(5000);
+  EXPECT_EQ(app_->settings().WaitTime, 4);
+}
+
+TEST_F(WatchTest, TheExitCommandSavesAndEnds) {
+  Start();
+  Copy("ExitWendora");
+  EXPECT_EQ(Url().Caption(), "アプリケーションの終了");
+  EXPECT_EQ(Explanation().Caption(),
+            "Wendora の命令語がクリップボードに格納されました。このアプリケーションを終了します。");
+  EXPECT_TRUE(TicksEnd(4000));
+  EXPECT_EQ(Countdown().captions.back(), "");
+  EXPECT_EQ(platform_.notify_icon_calls.back().message, platform::NotifyIconMessage::kDelete);
+  EXPECT_EQ(platform_.files[platform_.SettingsFile()].substr(0, 24),
+            "[Settings]\r\nWaitTime=4\r\n");
+}
+
+TEST_F(WatchTest, AClickModeExitStandsRunOutUntilALeftClick) {
+  Start("DefaultAction=1\r\n");
+  Copy("ExitWendora");
+  EXPECT_FALSE(TicksEnd(10000));
+  EXPECT_TRUE(Form().visible);
+  ClickOn(Url(), platform::kRightButton);  // too late to cancel
+  EXPECT_TRUE(Form().visible);
+  EXPECT_FALSE(TicksEnd(500));
+  ClickOn(Url(), platform::kLeftButton);
+  EXPECT_TRUE(TicksEnd(100));
+}
+
+TEST_F(WatchTest, PathsAreCheckedBeforeOpening) {
+  Start();
+  platform_.existing_paths.insert("C:\\Windows");
+  Copy("C:\\Windows");
+  EXPECT_EQ(
+      Explanation().Caption(),
+      "ファイル、またはフォルダのパスを示すと思われる文字列がクリップ ボードに格納されました。"
+      "上記パスに存在するファイル、またはフォルダを開きます。");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(OpenedFiles(), std::vector<std::string>{"C:\\Windows"});
+
+  Copy("C:\\no\\such.txt");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(platform_.shell_calls.size(), 1u);
+  ASSERT_EQ(platform_.message_boxes.size(), 1u);
+  const auto& box = platform_.message_boxes[0];
+  EXPECT_EQ(box.text,
+            "このパスは、ローカル ディスク内に存在しないファイル、またはフォルダを指しています。");
+  EXPECT_EQ(box.title, "Tamberlyn Wendora 2002");
+  EXPECT_EQ(box.kind, platform::MessageBoxKind::kOkExclamation);
+  EXPECT_EQ(platform_.pointer, platform::MousePointer::kDefault);
+  EXPECT_FALSE(Form().visible);
+}
+
+TEST_F(WatchTest, PasswordManagerContentIsNeverShown) {
+  Start();
+  Copy("http://host/");
+  platform_.SetClipboard("pa/ss:w0rd", true);
+  Tick();
+  EXPECT_FALSE(Form().visible);
+  EXPECT_NE(Url().Caption(), "http://pa/ss:w0rd");
+  EXPECT_FALSE(TicksEnd(6000));
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_EQ(State().LastClipboardText, "pa/ss:w0rd");  // counts as seen
+}
+
+TEST_F(WatchTest, ATickNeverStartsInsideAnother) {
+  Start();
+  int nested = 0;
+  platform_.pending_events = [&] {
+    ++nested;
+    Form().timers.at(0)->Fire();
+  };
+  Copy("http://host/");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_GT(nested, 0);
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://host/"}));
+
+  // The same inside the missing-path warning.
+  Copy("C:\\missing");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(platform_.message_boxes.size(), 1u);
+}
+
+TEST_F(WatchTest, TheSettingsCommandLeavesACountdownWithNothingToRun) {
+  Start();
+  Copy("http://host/");
+  Tick(1000);
+  Copy("WendoraChangeSetting");
+  EXPECT_TRUE(Form().visible);
+  EXPECT_EQ(State().PendingAction, None);
+  EXPECT_FALSE(TicksEnd(6000));
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_TRUE(Form().visible);  // stands until something ends it
+  Copy("word");
+  EXPECT_FALSE(Form().visible);
+}
+
+TEST_F(WatchTest, AnIdleTickDoesNotReadTheClipboard) {
+  Start();
+  platform_.SetClipboard(std::string(1 << 20, 'x'));
+  Tick();
+  const int reads = platform_.clipboard_reads;
+  EXPECT_FALSE(TicksEnd(5000));
+  EXPECT_EQ(platform_.clipboard_reads, reads);
+
+  // Without a sequence number the clipboard is read every time, to the same
+  // effect.
+  platform_.sequence_numbers = false;
+  Copy("http://host/");
+  EXPECT_TRUE(Form().visible);
+  EXPECT_FALSE(TicksEnd(1000));
+  EXPECT_GT(platform_.clipboard_reads, reads + 5);
+  EXPECT_EQ(Shows(), 1);
+}
+
+}  // namespace
+}  // namespace wendora
