@@ -3,7 +3,6 @@
 the fatal start-up report, seen from outside as a user would."""
 import argparse
 import os
-import shutil
 import sys
 import unittest
 
@@ -12,47 +11,15 @@ import harness
 OPTIONS = None
 
 
-class Installed(harness.WineSession):
-    """A session with the program copied into <work>/apps/Wendora."""
-
-    def __enter__(self):
-        super().__enter__()
-        self.folder = self.path("apps", "Wendora")
-        os.makedirs(self.folder)
-        self.exe = os.path.join(self.folder, "TWendora.exe")
-        shutil.copy(OPTIONS.exe, self.exe)
-        self.settings = os.path.join(self.folder, "TWendora.ini")
-        self.build_numbers = self.path("apps", "TamberlynApps.ini")
-        return self
-
-    def launch(self, *args, name="wendora"):
-        return self.start(["wine", self.exe] + list(args), name=name)
-
-    def windows(self, title):
-        code, out, _ = self.run(["xdotool", "search", "--name", title], name="xdotool")
-        return out.split() if code == 0 else []
-
-    def press(self, window, key, until):
-        """Gives the window the keyboard focus and presses the key, again
-        until the condition holds (a window just mapped may not take keys)."""
-        for _ in range(20):
-            self.run(["xdotool", "windowfocus", "--sync", window, "key", key], name="press")
-            if self.wait_for(until, timeout=1.5):
-                return True
-        return False
-
-    def read(self, path):
-        with open(path, "rb") as f:
-            return f.read()
+def Installed(template, settings=None):
+    return harness.ProgramSession(template, OPTIONS.exe, settings)
 
 
 class StartUp(unittest.TestCase):
     def test_second_instance_ends_at_once_and_touches_no_file(self):
         with Installed(OPTIONS.template) as s:
-            first = s.launch(name="first")
             # The tray icon is on by default; Wine shows it in its own window.
-            self.assertTrue(s.wait_for(lambda: s.windows("Wine System Tray"), timeout=30),
-                            "the first instance never put up its tray icon")
+            first = s.launch_resident()
             second = s.launch("/debug", name="second")
             self.assertEqual(second.wait(timeout=30), 0)
             self.assertIsNone(first.poll(), "the first instance must go on running")
@@ -69,10 +36,8 @@ class StartUp(unittest.TestCase):
             self.assertFalse(os.path.exists(s.settings))
 
     def test_bad_setting_is_reported_and_ends_the_program(self):
-        with Installed(OPTIONS.template) as s:
-            original = b"[Settings]\r\nWaitTime=\r\n"
-            with open(s.settings, "wb") as f:
-                f.write(original)
+        original = b"[Settings]\r\nWaitTime=\r\n"
+        with Installed(OPTIONS.template, original) as s:
             program = s.launch()
             boxes = s.wait_for(lambda: s.windows("^TWendora$"), timeout=30)
             self.assertTrue(boxes, "no error report titled TWendora appeared")

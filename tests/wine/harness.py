@@ -47,7 +47,25 @@ def _run_quiet(args, env, log, timeout=300):
                               timeout=timeout, check=False).returncode
 
 
-def make_prefix(prefix):
+def windows_path(path):
+    """The path of a Unix file as Wine's programs see it (drive Z:)."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def _shell_registrations(recorder):
+    """Registry entries that send every "open" request to the recorder."""
+    command = '@="\\"%s\\" \\"%%1\\""' % windows_path(recorder).replace("\\", "\\\\")
+    lines = ["REGEDIT4", ""]
+    for protocol in ("http", "https", "about"):
+        lines += [r"[HKEY_CLASSES_ROOT\%s]" % protocol, '"URL Protocol"=""', ""]
+    lines += [r"[HKEY_CLASSES_ROOT\.txt]", '@="txtfile"', ""]
+    for key in ("http", "https", "about", "txtfile", "Directory", "Folder"):
+        lines += [r"[HKEY_CLASSES_ROOT\%s\shell\open\command]" % key, command, ""]
+    lines += [r"[-HKEY_CLASSES_ROOT\Folder\shell\open\ddeexec]", ""]
+    return "\r\n".join(lines)
+
+
+def make_prefix(prefix, recorder=None):
     """Creates a fresh prefix once; a complete one is kept and reused."""
     stamp = os.path.join(prefix, ".wendora-ready")
     if os.path.exists(stamp):
@@ -60,6 +78,11 @@ def make_prefix(prefix):
     for name, font in JAPANESE_FONTS.items():
         _run_quiet(["wine", "reg", "add", r"HKCU\Software\Wine\Fonts\Replacements",
                     "/v", name, "/d", font, "/f"], env, log)
+    if recorder:
+        reg = prefix + "-shell.reg"
+        with open(reg, "w", encoding="ascii", newline="") as f:
+            f.write(_shell_registrations(recorder))
+        _run_quiet(["wine", "regedit", "/S", reg], env, log)
     _run_quiet(["wineserver", "-w"], env, log)
     with open(stamp, "w", encoding="utf-8") as f:
         f.write("ok\n")
@@ -92,10 +115,12 @@ class WineSession:
     def __init__(self, template, workdir=None, screen="1024x768x24", dpi=None):
         self.template = template
         self.screen = screen
+        self.width, self.height = (int(v) for v in screen.split("x")[:2])
         self.dpi = dpi
         self.workdir = tempfile.mkdtemp(prefix="wine-session-", dir=workdir or os.getcwd())
         self.prefix = os.path.join(self.workdir, "prefix")
         self.display = None
+        self.shell_log = os.path.join(self.workdir, "shell.log")
         self._xvfb = None
         self._children = []
 
@@ -152,7 +177,9 @@ class WineSession:
         return os.path.join(self.workdir, *parts)
 
     def env(self):
-        return wine_env(self.prefix, self.display)
+        env = wine_env(self.prefix, self.display)
+        env["WENDORA_SHELL_LOG"] = windows_path(self.shell_log)
+        return env
 
     def run(self, args, timeout=300, name="run"):
         """Runs a command in the session to the end; returns (code, stdout, stderr)."""
@@ -184,3 +211,90 @@ class WineSession:
                 return value
             time.sleep(interval)
         return predicate()
+
+    # -- the desktop, as a user touches it -------------------------------
+    def copy(self, text):
+        """Puts text on the X clipboard, as copying in another program does."""
+        with open(self.path("xclip.log"), "ab") as log:
+            child = subprocess.Popen(["xclip", "-selection", "clipboard", "-i"], env=self.env(),
+                                     stdin=subprocess.PIPE, stdout=log, stderr=log)
+            child.communicate(text.encode("utf-8"), timeout=20)
+
+    def windows(self, title, visible=True):
+        args = ["xdotool", "search"] + (["--onlyvisible"] if visible else []) + ["--name", title]
+        code, out, _ = self.run(args, name="xdotool")
+        return out.split() if code == 0 else []
+
+    def click(self, x, y, button=1):
+        # From elsewhere onto the spot, so that the window under the pointer
+        # sees it arrive even when the pointer was already there.
+        self.run(["xdotool", "mousemove", str(x), str(self.height - 1), "sleep", "0.2",
+                  "mousemove", str(x), str(y), "sleep", "0.2", "click", str(button)],
+                 name="click")
+
+    def press(self, window, key, until):
+        """Gives the window the keyboard focus and presses the key, again
+        until the condition holds (a window just mapped may not take keys)."""
+        for _ in range(20):
+            self.run(["xdotool", "windowfocus", "--sync", window, "key", key], name="press")
+            if self.wait_for(until, timeout=1.5):
+                return True
+        return False
+
+    def grab(self):
+        """The whole screen as (width, height, rgb bytes)."""
+        raw = self.path("screen.rgb")
+        self.run(["import", "-window", "root", "-depth", "8", "rgb:" + raw], name="import")
+        with open(raw, "rb") as f:
+            return self.width, self.height, f.read()
+
+    def screenshot(self, png):
+        self.run(["import", "-window", "root", png], name="import")
+
+    def pixel(self, shot, x, y):
+        width, _, data = shot
+        at = (y * width + x) * 3
+        return tuple(data[at:at + 3])
+
+    def shell_requests(self):
+        if not os.path.exists(self.shell_log):
+            return []
+        with open(self.shell_log, encoding="utf-8") as f:
+            return f.read().splitlines()
+
+
+class ProgramSession(WineSession):
+    """A session with the program copied into <work>/apps/Wendora, beside a
+    settings file when one is given."""
+
+    def __init__(self, template, exe, settings=None, **kwargs):
+        super().__init__(template, **kwargs)
+        self.source_exe = exe
+        self.initial_settings = settings
+
+    def __enter__(self):
+        super().__enter__()
+        self.folder = self.path("apps", "Wendora")
+        os.makedirs(self.folder)
+        self.exe = os.path.join(self.folder, "TWendora.exe")
+        shutil.copy(self.source_exe, self.exe)
+        self.settings = os.path.join(self.folder, "TWendora.ini")
+        self.build_numbers = self.path("apps", "TamberlynApps.ini")
+        if self.initial_settings is not None:
+            with open(self.settings, "wb") as f:
+                f.write(self.initial_settings)
+        return self
+
+    def launch(self, *args, name="wendora"):
+        return self.start(["wine", self.exe] + list(args), name=name)
+
+    def launch_resident(self, *args):
+        """Starts the program and waits until its tray icon is up."""
+        program = self.launch(*args)
+        if not self.wait_for(lambda: self.windows("Wine System Tray"), timeout=30):
+            raise AssertionError("the program never put up its tray icon")
+        return program
+
+    def read(self, path):
+        with open(path, "rb") as f:
+            return f.read()

@@ -146,10 +146,11 @@ void Win32Form::SetLeft(double left) {
 
 void Win32Form::SetTop(double top) {
   ::SetWindowPos(window_.get(), nullptr, WindowRect().left, TwipsToPixelsY(top), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   // The slide does not return to the message loop between its steps: paint
-  // the newly uncovered part now.
-  ::UpdateWindow(window_.get());
+  // the window and its children at the new place now. Bits copied from the
+  // old place are not trusted, since part of it lay outside the screen.
+  ::RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void Win32Form::SetWidth(double width) {

@@ -1,0 +1,126 @@
+#!/usr/bin/env python3
+"""The real TWendora.exe under Wine, driven as a user would: text copied from
+another program, the banner seen on the screen, clicks on it, and what the
+shell was asked to open."""
+import argparse
+import os
+import sys
+import time
+import unittest
+
+import harness
+
+OPTIONS = None
+WHITE = (255, 255, 255)
+LAST_VISIBLE_ROW = (100, 255, 100)  # one step short of the bottom colour (98, 255, 98)
+BANNER_TOP_ROW = 0
+BANNER_LAST_ROW = 88  # 1335 twips at 15 twips per pixel: 89 rows
+
+
+def Program(settings=None):
+    return harness.ProgramSession(OPTIONS.template, OPTIONS.exe, settings)
+
+
+def banner_up(s):
+    shot = s.grab()
+    return s.pixel(shot, 2, BANNER_TOP_ROW) == WHITE and \
+        s.pixel(shot, 2, BANNER_LAST_ROW) == LAST_VISIBLE_ROW
+
+
+def banner_gone(s):
+    return s.pixel(s.grab(), 2, BANNER_TOP_ROW) != WHITE
+
+
+class Watch(unittest.TestCase):
+    def announce(self, s, text):
+        s.copy(text)
+        self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=15),
+                        "no banner for " + text)
+
+    def test_address_slides_in_counts_down_and_opens(self):
+        with Program() as s:
+            s.launch_resident()
+            self.announce(s, "www.example.com/page")
+            shot = s.grab()
+            right = s.width - 3
+            self.assertEqual(s.pixel(shot, right, BANNER_TOP_ROW), WHITE)
+            self.assertEqual(s.pixel(shot, right, BANNER_LAST_ROW), LAST_VISIBLE_ROW)
+            self.assertNotEqual(s.pixel(shot, 2, BANNER_LAST_ROW + 1), LAST_VISIBLE_ROW)
+            s.screenshot(os.path.join(OPTIONS.artifacts, "banner.png"))
+            self.assertEqual(s.shell_requests(), [])
+            self.assertTrue(s.wait_for(lambda: len(s.shell_requests()) == 2, timeout=15))
+            self.assertEqual(sorted(s.shell_requests()),
+                             ["about:blank", "http://www.example.com/page"])
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+
+    def test_right_click_cancels(self):
+        with Program() as s:
+            s.launch_resident()
+            self.announce(s, "https://cancel.example/")
+            s.click(s.width // 2, 40, 3)
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            time.sleep(5)
+            self.assertEqual(s.shell_requests(), [])
+
+    def test_left_click_runs_at_once_in_click_mode(self):
+        with Program(b"[Settings]\r\nDefaultAction=1\r\nWaitTime=30\r\n") as s:
+            s.launch_resident()
+            self.announce(s, "https://click.example/")
+            s.click(s.width // 2, 40, 1)
+            self.assertTrue(s.wait_for(lambda: len(s.shell_requests()) == 2, timeout=10))
+            self.assertEqual(sorted(s.shell_requests()), ["about:blank", "https://click.example/"])
+
+    def test_plain_text_ends_the_announcement(self):
+        with Program() as s:
+            s.launch_resident()
+            self.announce(s, "http://never.example/")
+            s.copy("just some words")
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            time.sleep(5)
+            self.assertEqual(s.shell_requests(), [])
+
+    def test_paths_open_when_they_exist_and_warn_when_not(self):
+        with Program() as s:
+            program = s.launch_resident()
+            note = s.path("note.txt")
+            with open(note, "w", encoding="utf-8") as f:
+                f.write("hello\n")
+            self.announce(s, harness.windows_path(note))
+            s.click(s.width // 2, 40, 1)
+            self.assertTrue(s.wait_for(lambda: s.shell_requests(), timeout=10))
+            self.assertEqual(s.shell_requests(), [harness.windows_path(note)])
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+
+            self.announce(s, "C:\\no\\such\\file.txt")
+            s.click(s.width // 2, 40, 1)
+            boxes = s.wait_for(lambda: s.windows("^Tamberlyn Wendora 2002$"), timeout=15)
+            self.assertTrue(boxes, "no warning for a missing path")
+            self.assertTrue(s.press(boxes[0], "Return",
+                                    lambda: not s.windows("^Tamberlyn Wendora 2002$")))
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            self.assertEqual(len(s.shell_requests()), 1)
+            self.assertIsNone(program.poll())
+
+    def test_exit_command_saves_the_settings_and_ends(self):
+        with Program(b"[Settings]\r\nWaitTime=2\r\nTopColorb=255\r\n") as s:
+            program = s.launch_resident()
+            self.announce(s, "WendoraWaitTime=3")
+            # It counts down the old wait time of 2 seconds, then applies 3.
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+            self.announce(s, "ExitWendora")
+            self.assertEqual(program.wait(timeout=20), 0)
+            self.assertEqual(
+                s.read(s.settings),
+                b"[Settings]\r\nWaitTime=3\r\nTopColorb=255\r\nShowTaskTrayIcon=1\r\n"
+                b"DefaultAction=0\r\nTopColorR=255\r\nTopColorG=255\r\nBottomColorR=98\r\n"
+                b"BottomColorG=255\r\nBottomColorB=98\r\n")
+            self.assertFalse(s.windows("Wine System Tray"))
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--template", required=True)
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--artifacts", default=os.getcwd())
+    OPTIONS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
