@@ -101,6 +101,33 @@ class Watch(unittest.TestCase):
             self.assertEqual(len(s.shell_requests()), 1)
             self.assertIsNone(program.poll())
 
+    def windows_copy(self, s, *args):
+        return s.start(["wine", OPTIONS.clipboard_tool] + list(args), name="clipboard_tool")
+
+    def test_password_manager_content_is_never_shown(self):
+        with Program() as s:
+            s.launch_resident()
+            self.announce(s, "http://shown.example/")
+            tool = self.windows_copy(s, "private", "pass/word:42")
+            self.assertEqual(tool.wait(timeout=30), 0)
+            # The running announcement ends, and nothing is shown or opened.
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            time.sleep(5)
+            self.assertTrue(banner_gone(s))
+            self.assertEqual(s.shell_requests(), [])
+
+    def test_a_held_clipboard_is_waited_out_silently(self):
+        with Program() as s:
+            program = s.launch_resident()
+            holder = self.windows_copy(s, "hold", "4", "http://held.example/")
+            time.sleep(2)
+            self.assertFalse(s.windows("^Tamberlyn Wendora 2002$"))
+            self.assertEqual(holder.wait(timeout=30), 0)
+            self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=15))
+            self.assertTrue(s.wait_for(lambda: len(s.shell_requests()) == 2, timeout=15))
+            self.assertIn("http://held.example/", s.shell_requests())
+            self.assertIsNone(program.poll())
+
     def test_exit_command_saves_the_settings_and_ends(self):
         with Program(b"[Settings]\r\nWaitTime=2\r\nTopColorb=255\r\n") as s:
             program = s.launch_resident()
@@ -121,6 +148,7 @@ if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("--template", required=True)
     parser.add_argument("--exe", required=True)
+    parser.add_argument("--clipboard-tool", required=True)
     parser.add_argument("--artifacts", default=os.getcwd())
     OPTIONS, rest = parser.parse_known_args()
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
