@@ -53,10 +53,24 @@ void Application::RunStartUpSteps() {
 
   frmMain_ = std::make_unique<FrmMain>(platform_, settings_);
   frmMain_->Load();
-  watchCycle_ = std::make_unique<WatchCycle>(platform_, settings_, *frmMain_,
-                                             WatchHooks{[this] { ExitApplication(); }, [] {}});
+  frmSettings_ = std::make_unique<FrmSettings>(platform_, settings_, *frmMain_);
+  trayMenu_ = std::make_unique<TrayMenu>(platform_, *frmMain_, *frmSettings_,
+                                         [this] { ExitApplication(); });
+  watchCycle_ = std::make_unique<WatchCycle>(
+      platform_, settings_, *frmMain_,
+      WatchHooks{[this] { ExitApplication(); }, [this] { frmSettings_->ShowModal(); }});
   frmMain_->on_timer = [this] { watchCycle_->Tick(); };
   frmMain_->on_mouse_up = [this](int button) { watchCycle_->HandleAnnounceClick(button); };
+  frmMain_->picNotifyIcon().on_notify_icon = [this](std::uint32_t message) {
+    trayMenu_->HandleNotifyIconMessage(message);
+  };
+  // A restarted shell forgets the icon: put it up again if it should be there.
+  frmMain_->form().on_taskbar_created = [this] {
+    if (settings_.ShowTaskTrayIcon == 1) {
+      UpdateTaskTrayIcon(platform_, kTrayIconId, frmMain_->picNotifyIcon().handle(),
+                         frmMain_->picNotifyIcon(), kTrayAdd);
+    }
+  };
 
   if (settings_.ShowTaskTrayIcon == 1) {
     UpdateTaskTrayIcon(platform_, kTrayIconId, frmMain_->picNotifyIcon().handle(),

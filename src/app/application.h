@@ -9,6 +9,8 @@
 #include "platform/platform.h"
 #include "settings/runtime_error.h"
 #include "settings/settings.h"
+#include "settings_dialog/frm_settings.h"
+#include "tray/tray_menu.h"
 #include "watcher/watch_cycle.h"
 
 namespace wendora {
@@ -29,6 +31,8 @@ class Application {
   CurrentSettings& settings() { return settings_; }
   FrmMain& frmMain() { return *frmMain_; }
   WatchCycle& watchCycle() { return *watchCycle_; }
+  FrmSettings& frmSettings() { return *frmSettings_; }
+  TrayMenu& trayMenu() { return *trayMenu_; }
 
  private:
   void RunStartUpSteps();
@@ -40,6 +44,8 @@ class Application {
   std::string title_;
   CurrentSettings settings_;
   std::unique_ptr<FrmMain> frmMain_;
+  std::unique_ptr<FrmSettings> frmSettings_;
+  std::unique_ptr<TrayMenu> trayMenu_;
   std::unique_ptr<WatchCycle> watchCycle_;
 };
 

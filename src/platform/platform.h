@@ -7,12 +7,14 @@
 // in twips (1/1440 inch) unless a name says otherwise.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wendora::platform {
 
@@ -165,6 +167,75 @@ struct ClipboardText {
 
 enum class MousePointer { kDefault, kBusy };
 
+// The controls of a dialog. Captions may carry an access key, written "&X".
+enum class ControlKind {
+  kLabel,
+  kTextBox,
+  kSwatch,         // a bordered box showing a colour; clicking it is its click
+  kCheckBox,       // values 0 unchecked, 1 checked, 2 greyed
+  kOptionButton,   // values 0 and 1; the option buttons of a dialog form one group
+  kFrame,          // a captioned border around other controls
+  kDefaultButton,  // Enter presses it
+  kCancelButton,   // Esc presses it
+};
+
+struct ControlDesign {
+  ControlKind kind = ControlKind::kLabel;
+  std::string caption;
+  Bounds bounds;  // in twips, within the dialog's client area
+};
+
+class DialogControl {
+ public:
+  virtual ~DialogControl() = default;
+  virtual std::string Text() const = 0;
+  virtual void SetText(std::string_view text) = 0;
+  virtual int Value() const = 0;
+  virtual void SetValue(int value) = 0;
+  virtual Color BackColor() const = 0;
+  virtual void SetBackColor(Color color) = 0;
+  virtual void SetFocus() = 0;
+
+  std::function<void()> on_click;
+};
+
+// Shift states of a key event: any combination of these bits.
+enum ShiftState : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
+
+// A dialog window: a caption, a fixed frame with neither minimise nor
+// maximise button, and no taskbar button. Controls are added in tab order.
+class Dialog {
+ public:
+  virtual ~Dialog() = default;
+  virtual Handle handle() const = 0;
+  virtual std::unique_ptr<DialogControl> AddControl(const ControlDesign& design) = 0;
+  virtual void ShowModeless() = 0;
+  // Shows the dialog and returns when it has been hidden; the program's
+  // other windows take no input meanwhile.
+  virtual void ShowModal() = 0;
+  virtual void Hide() = 0;
+  virtual bool Visible() const = 0;
+  // Shows the dialog and places it at the top of the topmost windows, or of
+  // the other windows, without moving or sizing it. Results are not examined.
+  virtual void SetTopmost(bool topmost) = 0;
+
+  // A key was released while the dialog or one of its controls had the
+  // keyboard focus: the key code and the shift state.
+  std::function<void(int key, int shift)> on_key_up;
+  // The user closed the window by its close box or the system menu.
+  std::function<void()> on_close;
+};
+
+struct DialogDesign {
+  std::string caption;
+  double client_width = 0;
+  double client_height = 0;
+};
+
+struct MenuItem {
+  std::string caption;  // empty: a separator
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -227,6 +298,18 @@ class Platform {
 
   // Windows.
   virtual std::unique_ptr<Form> CreateForm(const FormDesign& design) = 0;
+  virtual std::unique_ptr<Dialog> CreateDialogWindow(const DialogDesign& design) = 0;
+  // Brings the window to the foreground. The result is not examined.
+  virtual void SetForegroundWindow(Handle window) = 0;
+  // Shows a popup menu at the mouse position, its left edge at the pointer,
+  // with the default item in bold; returns when it closes, with the index of
+  // the chosen item, or -1 when none was chosen.
+  virtual int ShowPopupMenu(Handle owner, const std::vector<MenuItem>& items, int default_item) = 0;
+
+  // The system's colour dialog, modal to the owner, offering the sixteen
+  // custom colours; the chosen colour, or -1 when it was cancelled.
+  virtual std::int32_t PickColor(Handle owner, Color initial,
+                                 const std::array<Color, 16>& custom_colors) = 0;
 
   // Notification area. The result is not reported.
   virtual void ShellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data) = 0;

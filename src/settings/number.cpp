@@ -90,6 +90,15 @@ std::optional<double> ParseNumber(std::string_view text) {
   return value;  // on overflow strtod gives +-HUGE_VAL, on underflow 0
 }
 
+bool ConvertsToInt32(std::string_view text) {
+  const auto number = ParseNumber(text);
+  if (!number) {
+    return false;
+  }
+  const double rounded = std::nearbyint(*number);
+  return rounded >= INT32_MIN && rounded <= INT32_MAX;
+}
+
 std::int32_t RoundToInt32(double value) {
   return static_cast<std::int32_t>(RoundChecked(value, INT32_MIN, INT32_MAX));
 }

@@ -23,6 +23,9 @@ inline bool IsNumeric(std::string_view text) {
   return ParseNumber(text).has_value();
 }
 
+// Whether the text is a number that rounds to a 32-bit signed integer.
+bool ConvertsToInt32(std::string_view text);
+
 // Whole-number conversions, named for their target width.
 std::int32_t ToInt32(std::string_view text);
 std::int16_t ToInt16(std::string_view text);

@@ -1,8 +1,5 @@
 #include "watcher/classify.h"
 
-#include <cmath>
-#include <cstdint>
-
 #include "settings/number.h"
 
 namespace wendora {
@@ -54,15 +51,6 @@ Classification Web(std::string target, ModeRule mode) {
 
 }  // namespace
 
-bool IsWaitTimeValue(std::string_view value) {
-  const auto number = ParseNumber(value);
-  if (!number) {
-    return false;
-  }
-  const double rounded = std::nearbyint(*number);
-  return rounded >= INT32_MIN && rounded <= INT32_MAX;
-}
-
 Classification ClassifyClipboardText(std::string_view text) {
   const std::string whole(text);
   // The secure forms are recognised like the plain ones, so that a copied
@@ -86,7 +74,7 @@ Classification ClassifyClipboardText(std::string_view text) {
     return {ClipTextKind::LooseUrl, "http://" + whole, ModeRule::AlwaysClick};
   }
   if (text.substr(0, kWaitTimeCommand.size()) == kWaitTimeCommand) {
-    const bool numeric = IsWaitTimeValue(text.substr(kWaitTimeCommand.size()));
+    const bool numeric = ConvertsToInt32(text.substr(kWaitTimeCommand.size()));
     return {numeric ? ClipTextKind::WaitTimeCommand : ClipTextKind::IgnoredCommand,
             {},
             ModeRule::FollowDefaultAction};

@@ -38,8 +38,4 @@ inline constexpr std::string_view kExitCommand = "ExitWendora";
 // The text is taken whole: no trimming, no case change, line breaks kept.
 Classification ClassifyClipboardText(std::string_view text);
 
-// The value of a wait-time command word (what follows its first 16
-// characters), when it is a number that fits the wait time.
-bool IsWaitTimeValue(std::string_view value);
-
 }  // namespace wendora

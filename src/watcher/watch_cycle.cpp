@@ -268,7 +268,7 @@ void WatchCycle::ApplyWaitTime() {
   frmMain_.lblCancelAnnounce().SetCaption("");
   platform_.DoEvents();
   const std::string value = ValueAfterCommandWord(platform_.ReadClipboardText().text);
-  if (IsWaitTimeValue(value)) {
+  if (ConvertsToInt32(value)) {
     settings_.WaitTime = ToInt32(value);
   }
 }

@@ -1,5 +1,8 @@
 #include "fake/fake_platform.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cmath>
 
 #include "settings/runtime_error.h"
@@ -103,6 +106,92 @@ std::unique_ptr<platform::Timer> FakeForm::CreateTimer(int interval_ms) {
   auto timer = std::make_unique<FakeTimer>(interval_ms);
   timers.push_back(timer.get());
   return timer;
+}
+
+void FakeDialogControl::SetValue(int v) {
+  value = v;
+  // Option buttons form one group: selecting one clears the others.
+  if (v == 1 && design.kind == platform::ControlKind::kOptionButton && dialog != nullptr) {
+    for (FakeDialogControl* other : dialog->controls) {
+      if (other != this && other->design.kind == platform::ControlKind::kOptionButton) {
+        other->value = 0;
+      }
+    }
+  }
+}
+
+void FakeDialogControl::SetFocus() {
+  if (dialog != nullptr) {
+    dialog->focus = this;
+  }
+}
+
+void FakeDialogControl::Click() {
+  switch (design.kind) {
+    case platform::ControlKind::kCheckBox:
+      value = value == 1 ? 0 : 1;
+      break;
+    case platform::ControlKind::kOptionButton:
+      SetValue(1);
+      break;
+    default:
+      break;
+  }
+  if (on_click) {
+    on_click();
+  }
+}
+
+FakeDialog::~FakeDialog() {
+  auto& list = platform_.dialogs;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
+std::unique_ptr<platform::DialogControl> FakeDialog::AddControl(
+    const platform::ControlDesign& design) {
+  auto control = std::make_unique<FakeDialogControl>(platform_, design);
+  control->dialog = this;
+  controls.push_back(control.get());
+  return control;
+}
+
+void FakeDialog::ShowModeless() {
+  platform_.calls.push_back("Dialog.ShowModeless");
+  visible = true;
+}
+
+void FakeDialog::ShowModal() {
+  platform_.calls.push_back("Dialog.ShowModal");
+  visible = true;
+  modal = true;
+  if (platform_.while_modal) {
+    platform_.while_modal(*this);
+  }
+  modal = false;
+  if (visible) {
+    ADD_FAILURE() << "the modal dialog was left open";
+    visible = false;
+  }
+}
+
+void FakeDialog::Hide() {
+  platform_.calls.push_back("Dialog.Hide");
+  visible = false;
+}
+
+void FakeDialog::SetTopmost(bool topmost) {
+  platform_.calls.push_back(topmost ? "Dialog.SetTopmost" : "Dialog.SetNotTopmost");
+  visible = true;
+}
+
+FakeDialogControl& FakeDialog::Control(std::string_view caption) {
+  for (FakeDialogControl* control : controls) {
+    if (control->design.caption == caption) {
+      return *control;
+    }
+  }
+  ADD_FAILURE() << "no control captioned " << caption;
+  return *controls.at(0);
 }
 
 void FakePlatform::SetClipboard(std::string text, bool is_private) {
@@ -238,6 +327,44 @@ std::unique_ptr<platform::Form> FakePlatform::CreateForm(const platform::FormDes
   auto form = std::make_unique<FakeForm>(*this, NewHandle(), design);
   forms.push_back(form.get());
   return form;
+}
+
+std::unique_ptr<platform::Dialog> FakePlatform::CreateDialogWindow(
+    const platform::DialogDesign& design) {
+  calls.push_back("CreateDialog");
+  auto dialog = std::make_unique<FakeDialog>(*this, NewHandle(), design);
+  dialogs.push_back(dialog.get());
+  return dialog;
+}
+
+void FakePlatform::SetForegroundWindow(platform::Handle window) {
+  calls.push_back("SetForegroundWindow");
+  foreground_requests.push_back(window);
+}
+
+int FakePlatform::ShowPopupMenu(platform::Handle, const std::vector<platform::MenuItem>& items,
+                                int default_item) {
+  calls.push_back("ShowPopupMenu");
+  menus.push_back(items);
+  menu_defaults.push_back(default_item);
+  if (menu_choices.empty()) {
+    return -1;
+  }
+  const int choice = menu_choices.front();
+  menu_choices.pop_front();
+  return choice;
+}
+
+std::int32_t FakePlatform::PickColor(platform::Handle owner, platform::Color initial,
+                                     const std::array<platform::Color, 16>& custom_colors) {
+  calls.push_back("PickColor");
+  color_dialogs.push_back({owner, initial, custom_colors});
+  if (color_choices.empty()) {
+    return -1;
+  }
+  const std::int32_t choice = color_choices.front();
+  color_choices.pop_front();
+  return choice;
 }
 
 void FakePlatform::ShellNotifyIcon(platform::NotifyIconMessage message,

@@ -5,6 +5,7 @@
 // do, and convert with the configured twips per pixel.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
@@ -140,6 +141,71 @@ class FakeForm final : public platform::Form {
   platform::Handle handle_;
 };
 
+class FakeDialogControl final : public platform::DialogControl {
+ public:
+  explicit FakeDialogControl(FakePlatform& platform, const platform::ControlDesign& design)
+      : design(design), text(design.caption), platform_(platform) {}
+  std::string Text() const override { return text; }
+  void SetText(std::string_view value) override { text = std::string(value); }
+  int Value() const override { return value; }
+  void SetValue(int v) override;
+  platform::Color BackColor() const override { return back_color; }
+  void SetBackColor(platform::Color color) override { back_color = color; }
+  void SetFocus() override;
+  // What a click on the control does.
+  void Click();
+
+  platform::ControlDesign design;
+  std::string text;
+  int value = 0;
+  platform::Color back_color = 0xFFFFFF;
+  class FakeDialog* dialog = nullptr;
+
+ private:
+  FakePlatform& platform_;
+};
+
+class FakeDialog final : public platform::Dialog {
+ public:
+  FakeDialog(FakePlatform& platform, platform::Handle handle, const platform::DialogDesign& design)
+      : design(design), platform_(platform), handle_(handle) {}
+  ~FakeDialog() override;
+  platform::Handle handle() const override { return handle_; }
+  std::unique_ptr<platform::DialogControl> AddControl(
+      const platform::ControlDesign& design) override;
+  void ShowModeless() override;
+  void ShowModal() override;
+  void Hide() override;
+  bool Visible() const override { return visible; }
+  void SetTopmost(bool topmost) override;
+
+  // The control whose caption is the given one, or the one at that place in
+  // the tab order.
+  FakeDialogControl& Control(std::string_view caption);
+  FakeDialogControl& ControlAt(std::size_t tab_index) { return *controls.at(tab_index); }
+  void KeyUp(int key, int shift) {
+    if (on_key_up) {
+      on_key_up(key, shift);
+    }
+  }
+
+  platform::DialogDesign design;
+  std::vector<FakeDialogControl*> controls;
+  FakeDialogControl* focus = nullptr;
+  bool visible = false;
+  bool modal = false;
+
+ private:
+  FakePlatform& platform_;
+  platform::Handle handle_;
+};
+
+struct ColorDialogCall {
+  platform::Handle owner;
+  platform::Color initial;
+  std::array<platform::Color, 16> custom_colors;
+};
+
 class FakePlatform final : public platform::Platform {
  public:
   // What the process looks like.
@@ -180,6 +246,13 @@ class FakePlatform final : public platform::Platform {
   // message loop would deliver meanwhile.
   std::function<void()> pending_events;
 
+  // The user's answers: the popup menu item chosen (-1 none) and the colour
+  // picked in the colour dialog (-1 cancelled); -1 when none is queued.
+  std::deque<int> menu_choices;
+  std::deque<std::int32_t> color_choices;
+  // Runs while the modal dialog is shown (the test's hand on it).
+  std::function<void(FakeDialog&)> while_modal;
+
   // What the program did.
   std::vector<std::string> calls;
   std::vector<MessageBoxCall> message_boxes;
@@ -188,6 +261,11 @@ class FakePlatform final : public platform::Platform {
   std::vector<platform::MousePointer> pointers;
   platform::MousePointer pointer = platform::MousePointer::kDefault;
   std::vector<FakeForm*> forms;
+  std::vector<FakeDialog*> dialogs;  // the ones not yet destroyed
+  std::vector<ColorDialogCall> color_dialogs;
+  std::vector<std::vector<platform::MenuItem>> menus;
+  std::vector<int> menu_defaults;
+  std::vector<platform::Handle> foreground_requests;
   int clipboard_reads = 0;
 
   std::string SettingsFile() const { return program_folder + "\\TWendora.ini"; }
@@ -219,6 +297,13 @@ class FakePlatform final : public platform::Platform {
                         int show_command) override;
   bool PathExists(const std::string& path) override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
+  std::unique_ptr<platform::Dialog> CreateDialogWindow(
+      const platform::DialogDesign& design) override;
+  void SetForegroundWindow(platform::Handle window) override;
+  int ShowPopupMenu(platform::Handle owner, const std::vector<platform::MenuItem>& items,
+                    int default_item) override;
+  std::int32_t PickColor(platform::Handle owner, platform::Color initial,
+                         const std::array<platform::Color, 16>& custom_colors) override;
   void ShellNotifyIcon(platform::NotifyIconMessage message,
                        const platform::NotifyIconData& data) override;
 

@@ -464,6 +464,7 @@ TEST_F(WatchTest, TheSettingsCommandLeavesACountdownWithNothingToRun) {
   Start();
   Copy("http://host/");
   Tick(1000);
+  platform_.while_modal = [](fake::FakeDialog& dialog) { dialog.Control("キャンセル").Click(); };
   Copy("WendoraChangeSetting");
   EXPECT_TRUE(Form().visible);
   EXPECT_EQ(State().PendingAction, None);

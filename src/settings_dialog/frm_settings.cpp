@@ -1,0 +1,194 @@
+#include "settings_dialog/frm_settings.h"
+
+#include "announce/gradient.h"
+#include "app/product.h"
+#include "settings/number.h"
+#include "settings_dialog/color_dialog.h"
+#include "tray/task_tray.h"
+
+namespace wendora {
+namespace {
+
+using platform::ControlKind;
+
+constexpr const char* kNotANumber = "実行待ち時間には整数を入力してください。";
+constexpr int kKeyW = 87;
+constexpr int kKeyT = 84;
+constexpr int kKeyB = 66;
+
+platform::Color Rgb(std::int16_t red, std::int16_t green, std::int16_t blue) {
+  return static_cast<platform::Color>(red + 256 * green + 65536 * blue);
+}
+
+}  // namespace
+
+FrmSettings::FrmSettings(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain)
+    : platform_(platform), settings_(settings), frmMain_(frmMain) {}
+
+FrmSettings::~FrmSettings() = default;
+
+void FrmSettings::ShowModeless() {
+  if (!Loaded()) {
+    Load();
+  }
+  form_->dialog->ShowModeless();
+}
+
+void FrmSettings::ShowModal() {
+  if (!Loaded()) {
+    Load();
+  }
+  form_->dialog->Hide();
+  // The dialog unloads itself on OK or Cancel; its window lives on among the
+  // unloaded ones until this call has returned.
+  platform::Dialog& dialog = *form_->dialog;
+  ++modal_depth_;
+  dialog.ShowModal();
+  --modal_depth_;
+}
+
+void FrmSettings::Load() {
+  if (modal_depth_ == 0) {
+    unloaded_.clear();
+  }
+  auto controls = std::make_unique<Controls>();
+  controls->dialog = platform_.CreateDialogWindow({"設定", 3195, 3255});
+  platform::Dialog& dialog = *controls->dialog;
+  // In tab order.
+  const auto add = [&](ControlKind kind, const char* caption, platform::Bounds bounds) {
+    return dialog.AddControl({kind, caption, bounds});
+  };
+  controls->lblWaitTime = add(ControlKind::kLabel, "実行待ち時間(&W):", {120, 150, 1575, 255});
+  controls->txtWaitTime = add(ControlKind::kTextBox, "", {1560, 120, 615, 270});
+  controls->lblWaitTimeSecondLabel = add(ControlKind::kLabel, "秒", {2280, 150, 255, 255});
+  controls->picTopColor = add(ControlKind::kSwatch, "", {1200, 600, 495, 255});
+  controls->picBottomColor = add(ControlKind::kSwatch, "", {1200, 960, 495, 255});
+  controls->lblTopColor = add(ControlKind::kLabel, "上端の色(&T):", {120, 630, 1095, 255});
+  controls->lblBottomColor = add(ControlKind::kLabel, "下端の色(&B):", {120, 990, 1095, 255});
+  controls->cmdOK = add(ControlKind::kDefaultButton, "OK", {360, 2820, 1095, 315});
+  controls->cmdCancel = add(ControlKind::kCancelButton, "キャンセル", {1800, 2820, 1095, 315});
+  controls->chkShowTaskTrayIcon =
+      add(ControlKind::kCheckBox, "タスクトレイにアイコンを表示する(&I)", {120, 2400, 2955, 255});
+  controls->fraAction = add(ControlKind::kFrame, "指定時間経過後の動作", {120, 1380, 2955, 915});
+  // The option buttons stand in the frame, 180 twips from its left edge.
+  controls->optRun = add(ControlKind::kOptionButton, "実行する(&R)", {300, 1680, 2655, 195});
+  controls->optCancel =
+      add(ControlKind::kOptionButton, "キャンセルする(&C)", {300, 1920, 2595, 255});
+
+  controls->cmdOK->on_click = [this] { cmdOK_Click(); };
+  controls->cmdCancel->on_click = [this] { cmdCancel_Click(); };
+  controls->picTopColor->on_click = [this] { picTopColor_Click(); };
+  controls->picBottomColor->on_click = [this] { picBottomColor_Click(); };
+  dialog.on_key_up = [this](int key, int shift) { Form_KeyUp(key, shift); };
+  dialog.on_close = [this] { Unload(); };
+  form_ = std::move(controls);
+
+  // The load handler.
+  ColorChanged = false;
+  // In front of every other window, without staying there.
+  dialog.SetTopmost(true);
+  dialog.SetTopmost(false);
+  form_->txtWaitTime->SetText(DecimalText(settings_.WaitTime));
+  form_->picTopColor->SetBackColor(
+      Rgb(settings_.TopColorR, settings_.TopColorG, settings_.TopColorB));
+  form_->picBottomColor->SetBackColor(
+      Rgb(settings_.BottomColorR, settings_.BottomColorG, settings_.BottomColorB));
+  // 0 unchecked, 1 checked, 2 greyed; a larger value from a hand-edited file
+  // shows greyed as well, and OK then leaves it alone.
+  form_->chkShowTaskTrayIcon->SetValue(settings_.ShowTaskTrayIcon <= 2 ? settings_.ShowTaskTrayIcon
+                                                                       : 2);
+  if (settings_.DefaultAction == 0) {
+    form_->optRun->SetValue(1);
+  } else {
+    form_->optCancel->SetValue(1);
+  }
+  form_->txtWaitTime->SetFocus();
+}
+
+void FrmSettings::Unload() {
+  if (!Loaded()) {
+    return;
+  }
+  form_->dialog->Hide();
+  unloaded_.push_back(std::move(form_));
+}
+
+void FrmSettings::cmdOK_Click() {
+  const std::string text = form_->txtWaitTime->Text();
+  // A number that does not fit the wait time is refused like text.
+  if (!ConvertsToInt32(text)) {
+    platform_.ShowMessageBox(kNotANumber, kProductName, platform::MessageBoxKind::kOkExclamation,
+                             form_->dialog->handle());
+    return;
+  }
+  settings_.WaitTime = ToInt32(text);
+
+  if (ColorChanged) {
+    const auto top = static_cast<std::int32_t>(form_->picTopColor->BackColor());
+    settings_.TopColorR = GetRed(top);
+    settings_.TopColorG = GetGreen(top);
+    settings_.TopColorB = GetBlue(top);
+    const auto bottom = static_cast<std::int32_t>(form_->picBottomColor->BackColor());
+    settings_.BottomColorR = GetRed(bottom);
+    settings_.BottomColorG = GetGreen(bottom);
+    settings_.BottomColorB = GetBlue(bottom);
+    frmMain_.PaintGradient(settings_.TopColorR, settings_.TopColorG, settings_.TopColorB,
+                           settings_.BottomColorR, settings_.BottomColorG, settings_.BottomColorB);
+  }
+
+  if (form_->optRun->Value() == 1) {
+    settings_.DefaultAction = 0;
+  } else if (form_->optCancel->Value() == 1) {
+    settings_.DefaultAction = 1;
+  }
+
+  const int checked = form_->chkShowTaskTrayIcon->Value();
+  platform::PictureBox& icon = frmMain_.picNotifyIcon();
+  if (settings_.ShowTaskTrayIcon == 0 && checked == 1) {
+    settings_.ShowTaskTrayIcon = 1;
+    UpdateTaskTrayIcon(platform_, kTrayIconId, icon.handle(), icon, kTrayAdd);
+  } else if (settings_.ShowTaskTrayIcon == 1 && checked == 0) {
+    settings_.ShowTaskTrayIcon = 0;
+    UpdateTaskTrayIcon(platform_, kTrayIconId, icon.handle(), icon, kTrayRemove);
+  }
+
+  Unload();
+}
+
+void FrmSettings::cmdCancel_Click() {
+  Unload();
+}
+
+void FrmSettings::picTopColor_Click() {
+  ChooseColorFor(*form_->picTopColor);
+}
+
+void FrmSettings::picBottomColor_Click() {
+  ChooseColorFor(*form_->picBottomColor);
+}
+
+void FrmSettings::ChooseColorFor(platform::DialogControl& swatch) {
+  const std::int32_t chosen = ShowColorDialog(platform_, form_->dialog->handle(),
+                                              static_cast<std::int32_t>(swatch.BackColor()));
+  if (chosen == -1) {
+    return;
+  }
+  // Picking counts as a change even when the colour stays the same.
+  swatch.SetBackColor(static_cast<platform::Color>(chosen));
+  ColorChanged = true;
+}
+
+void FrmSettings::Form_KeyUp(int key, int shift) {
+  if (shift != platform::kAltMask) {
+    return;
+  }
+  if (key == kKeyW) {
+    form_->txtWaitTime->SetFocus();
+  } else if (key == kKeyT) {
+    picTopColor_Click();
+  } else if (key == kKeyB) {
+    picBottomColor_Click();
+  }
+}
+
+}  // namespace wendora
