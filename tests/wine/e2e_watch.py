@@ -95,8 +95,7 @@ class Watch(unittest.TestCase):
             s.click(s.width // 2, 40, 1)
             boxes = s.wait_for(lambda: s.windows("^Tamberlyn Wendora 2002$"), timeout=15)
             self.assertTrue(boxes, "no warning for a missing path")
-            self.assertTrue(s.press(boxes[0], "Return",
-                                    lambda: not s.windows("^Tamberlyn Wendora 2002$")))
+            self.assertTrue(s.dismiss("^Tamberlyn Wendora 2002$"))
             self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
             self.assertEqual(len(s.shell_requests()), 1)
             self.assertIsNone(program.poll())

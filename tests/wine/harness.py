@@ -59,7 +59,8 @@ def _shell_registrations(recorder):
     for protocol in ("http", "https", "about"):
         lines += [r"[HKEY_CLASSES_ROOT\%s]" % protocol, '"URL Protocol"=""', ""]
     lines += [r"[HKEY_CLASSES_ROOT\.txt]", '@="txtfile"', ""]
-    for key in ("http", "https", "about", "txtfile", "Directory", "Folder"):
+    lines += [r"[HKEY_CLASSES_ROOT\.chm]", '@="chm.file"', ""]
+    for key in ("http", "https", "about", "txtfile", "chm.file", "Directory", "Folder"):
         lines += [r"[HKEY_CLASSES_ROOT\%s\shell\open\command]" % key, command, ""]
     lines += [r"[-HKEY_CLASSES_ROOT\Folder\shell\open\ddeexec]", ""]
     return "\r\n".join(lines)
@@ -220,6 +221,11 @@ class WineSession:
                                      stdin=subprocess.PIPE, stdout=log, stderr=log)
             child.communicate(text.encode("utf-8"), timeout=20)
 
+    def keys(self, window, *keys):
+        """Gives the window the keyboard focus and presses the keys."""
+        self.run(["xdotool", "windowfocus", "--sync", window, "key", "--delay", "50"] + list(keys),
+                 name="keys")
+
     def windows(self, title, visible=True):
         args = ["xdotool", "search"] + (["--onlyvisible"] if visible else []) + ["--name", title]
         code, out, _ = self.run(args, name="xdotool")
@@ -232,10 +238,10 @@ class WineSession:
                   "mousemove", str(x), str(y), "sleep", "0.2", "click", str(button)],
                  name="click")
 
-    def press(self, window, key, until):
+    def press(self, window, key, until, attempts=20):
         """Gives the window the keyboard focus and presses the key, again
         until the condition holds (a window just mapped may not take keys)."""
-        for _ in range(20):
+        for _ in range(attempts):
             self.run(["xdotool", "windowfocus", "--sync", window, "key", key], name="press")
             if self.wait_for(until, timeout=1.5):
                 return True
@@ -247,6 +253,27 @@ class WineSession:
         self.run(["import", "-window", "root", "-depth", "8", "rgb:" + raw], name="import")
         with open(raw, "rb") as f:
             return self.width, self.height, f.read()
+
+    def dismiss(self, title):
+        """Closes the message box of that title with its OK button: Return
+        first, then clicks on the button (a box owned by a modal dialog may
+        not take the keyboard focus from outside)."""
+        for attempt in range(6):
+            boxes = self.windows(title)
+            if not boxes:
+                return True
+            if attempt < 2:
+                self.run(["xdotool", "windowfocus", "--sync", boxes[0], "key", "Return"],
+                         name="press")
+            else:
+                code, out, _ = self.run(["xdotool", "getwindowgeometry", "--shell", boxes[0]],
+                                        name="geometry")
+                where = dict(line.split("=", 1) for line in out.split() if "=" in line)
+                if code == 0:
+                    self.click(int(where["X"]) + int(where["WIDTH"]) // 2,
+                               int(where["Y"]) + int(where["HEIGHT"]) - 21, 1)
+            self.wait_for(lambda: not self.windows(title), timeout=1.5)
+        return not self.windows(title)
 
     def screenshot(self, png):
         self.run(["import", "-window", "root", png], name="import")
@@ -287,6 +314,17 @@ class ProgramSession(WineSession):
 
     def launch(self, *args, name="wendora"):
         return self.start(["wine", self.exe] + list(args), name=name)
+
+    def tray_icon(self):
+        """Where the program's icon is: the first one in Wine's tray window."""
+        trays = self.windows("Wine System Tray")
+        if not trays:
+            return None
+        self.run(["xdotool", "windowraise", trays[0]], name="raise")
+        code, out, _ = self.run(["xdotool", "getwindowgeometry", "--shell", trays[0]],
+                                name="geometry")
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(values["X"]) + 10, int(values["Y"]) + 10
 
     def launch_resident(self, *args):
         """Starts the program and waits until its tray icon is up."""

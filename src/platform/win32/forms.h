@@ -21,9 +21,12 @@ int TwipsToPixelsY(double twips);
 // A colour value as GDI takes it: system colours resolved.
 COLORREF ToColorRef(platform::Color color);
 
+class Win32Dialog;
+
 // What all windows of the program share.
 struct UiState {
-  bool busy = false;  // the busy (hourglass) pointer over every window
+  bool busy = false;                  // the busy (hourglass) pointer over every window
+  std::vector<Win32Dialog*> dialogs;  // for keyboard navigation in the message loops
 };
 
 // Sets the pointer for a window of the program; true when it did.

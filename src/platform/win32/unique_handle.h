@@ -61,6 +61,20 @@ struct IconTraits {
 };
 using UniqueIcon = Unique<HICON, IconTraits>;
 
+struct MenuTraits {
+  static HMENU Invalid() { return nullptr; }
+  static bool IsValid(HMENU h) { return h != nullptr; }
+  static void Close(HMENU h) { ::DestroyMenu(h); }
+};
+using UniqueMenu = Unique<HMENU, MenuTraits>;
+
+struct GlobalTraits {
+  static HGLOBAL Invalid() { return nullptr; }
+  static bool IsValid(HGLOBAL h) { return h != nullptr; }
+  static void Close(HGLOBAL h) { ::GlobalFree(h); }
+};
+using UniqueGlobal = Unique<HGLOBAL, GlobalTraits>;
+
 // Pens, brushes, fonts and bitmaps.
 template <typename T>
 struct GdiObjectTraits {

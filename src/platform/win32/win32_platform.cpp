@@ -1,5 +1,6 @@
 #include "platform/win32/win32_platform.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/win32/dialogs.h"
 #include "platform/win32/forms.h"
 #include "platform/win32/text.h"
 #include "settings/runtime_error.h"
@@ -253,8 +255,10 @@ void Win32Platform::DoEvents() {
       ::PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
       return;
     }
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    if (!TranslateDialogMessage(ui_, message)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
   }
 }
 
@@ -328,6 +332,57 @@ std::unique_ptr<platform::Form> Win32Platform::CreateForm(const platform::FormDe
   return std::make_unique<Win32Form>(ui_, design);
 }
 
+std::unique_ptr<platform::Dialog> Win32Platform::CreateDialogWindow(
+    const platform::DialogDesign& design) {
+  return std::make_unique<Win32Dialog>(ui_, design);
+}
+
+void Win32Platform::SetForegroundWindow(platform::Handle window) {
+  ::SetForegroundWindow(reinterpret_cast<HWND>(window));
+}
+
+int Win32Platform::ShowPopupMenu(platform::Handle owner,
+                                 const std::vector<platform::MenuItem>& items, int default_item) {
+  const UniqueMenu menu(::CreatePopupMenu());
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].caption.empty()) {
+      ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    } else {
+      ::AppendMenuW(menu.get(), MF_STRING, i + 1, Widen(items[i].caption).c_str());
+    }
+  }
+  ::SetMenuDefaultItem(menu.get(), static_cast<UINT>(default_item + 1), FALSE);
+  POINT at{};
+  ::GetCursorPos(&at);
+  HWND window = reinterpret_cast<HWND>(owner);
+  const int chosen = static_cast<int>(
+      ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                       at.x, at.y, 0, window, nullptr));
+  // Lets the menu close properly when the user clicks elsewhere next time.
+  ::PostMessageW(window, WM_NULL, 0, 0);
+  return chosen - 1;
+}
+
+std::int32_t Win32Platform::PickColor(platform::Handle owner, platform::Color initial,
+                                      const std::array<platform::Color, 16>& custom_colors) {
+  // The custom colours go to the dialog in a movable, zero-filled block that
+  // lives only for this call; what the user defines there is not kept.
+  const UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(custom_colors)));
+  const GlobalLockScope locked(block.get());
+  if (locked.data() == nullptr) {
+    return -1;  // no memory: as if cancelled
+  }
+  std::memcpy(locked.data(), custom_colors.data(), sizeof(custom_colors));
+  CHOOSECOLORW record{};
+  record.lStructSize = sizeof(record);
+  record.hwndOwner = reinterpret_cast<HWND>(owner);
+  record.hInstance = reinterpret_cast<HWND>(::GetModuleHandleW(nullptr));
+  record.rgbResult = static_cast<COLORREF>(initial);
+  record.lpCustColors = static_cast<COLORREF*>(locked.data());
+  record.Flags = 0;
+  return ::ChooseColorW(&record) ? static_cast<std::int32_t>(record.rgbResult) : -1;
+}
+
 void Win32Platform::ShellNotifyIcon(platform::NotifyIconMessage message,
                                     const platform::NotifyIconData& data) {
   // The record of the running build's own size: the first-version callback
@@ -349,8 +404,10 @@ void Win32Platform::ShellNotifyIcon(platform::NotifyIconMessage message,
 void Win32Platform::RunMessageLoop() {
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    if (!TranslateDialogMessage(ui_, message)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
   }
 }
 

@@ -40,6 +40,13 @@ class Win32Platform final : public platform::Platform {
                         int show_command) override;
   bool PathExists(const std::string& path) override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
+  std::unique_ptr<platform::Dialog> CreateDialogWindow(
+      const platform::DialogDesign& design) override;
+  void SetForegroundWindow(platform::Handle window) override;
+  int ShowPopupMenu(platform::Handle owner, const std::vector<platform::MenuItem>& items,
+                    int default_item) override;
+  std::int32_t PickColor(platform::Handle owner, platform::Color initial,
+                         const std::array<platform::Color, 16>& custom_colors) override;
   void ShellNotifyIcon(platform::NotifyIconMessage message,
                        const platform::NotifyIconData& data) override;
 

@@ -1,0 +1,371 @@
+#include "platform/win32/dialogs.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/win32/text.h"
+
+namespace wendora::win32 {
+namespace {
+
+constexpr wchar_t kDialogClass[] = L"TWendoraDialog";
+constexpr wchar_t kDialogFont[] = L"ＭＳ Ｐゴシック";
+
+HINSTANCE Instance() {
+  return ::GetModuleHandleW(nullptr);
+}
+
+void RegisterDialogClass() {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (::GetClassInfoExW(Instance(), kDialogClass, &existing)) {
+    return;
+  }
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = ::DefWindowProcW;  // replaced per window below
+  wc.hInstance = Instance();
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.hIcon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(1));
+  wc.lpszClassName = kDialogClass;
+  ::RegisterClassExW(&wc);
+}
+
+struct ControlStyle {
+  const wchar_t* window_class;
+  DWORD style;
+  DWORD ex_style;
+};
+
+ControlStyle StyleOf(platform::ControlKind kind) {
+  using K = platform::ControlKind;
+  switch (kind) {
+    case K::kLabel:
+      return {L"STATIC", SS_LEFT, 0};
+    case K::kTextBox:
+      return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case K::kSwatch:
+      return {L"STATIC", SS_NOTIFY, WS_EX_CLIENTEDGE};
+    case K::kCheckBox:
+      return {L"BUTTON", BS_3STATE | WS_TABSTOP, 0};
+    case K::kOptionButton:
+      return {L"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP, 0};
+    case K::kFrame:
+      return {L"BUTTON", BS_GROUPBOX, 0};
+    case K::kDefaultButton:
+      return {L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
+    case K::kCancelButton:
+      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+  }
+  return {L"STATIC", 0, 0};
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+  return TRUE;
+}
+
+int ShiftState() {
+  int shift = 0;
+  if (::GetKeyState(VK_SHIFT) < 0) {
+    shift |= platform::kShiftMask;
+  }
+  if (::GetKeyState(VK_CONTROL) < 0) {
+    shift |= platform::kCtrlMask;
+  }
+  if (::GetKeyState(VK_MENU) < 0) {
+    shift |= platform::kAltMask;
+  }
+  return shift;
+}
+
+}  // namespace
+
+// --- Controls ---------------------------------------------------------
+
+Win32DialogControl::Win32DialogControl(Win32Dialog& dialog, const platform::ControlDesign& design,
+                                       int id, HFONT font)
+    : dialog_(dialog), kind_(design.kind) {
+  ControlStyle style = StyleOf(design.kind);
+  const platform::Bounds& b = design.bounds;
+  window_.reset(::CreateWindowExW(
+      style.ex_style, style.window_class, Widen(design.caption).c_str(),
+      WS_CHILD | WS_VISIBLE | style.style, TwipsToPixelsX(b.left), TwipsToPixelsY(b.top),
+      TwipsToPixelsX(b.width), TwipsToPixelsY(b.height), dialog.window(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr));
+  ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (kind_ == platform::ControlKind::kFrame) {
+    // Beneath the controls it surrounds; it takes no focus, so the tab order
+    // of the others stays as created.
+    ::SetWindowPos(window_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+}
+
+Win32DialogControl::~Win32DialogControl() {
+  dialog_.Forget(::GetDlgCtrlID(window_.get()));
+}
+
+std::string Win32DialogControl::Text() const {
+  const int length = ::GetWindowTextLengthW(window_.get());
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(window_.get(), text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+  return Narrow(text);
+}
+
+void Win32DialogControl::SetText(std::string_view text) {
+  ::SetWindowTextW(window_.get(), Widen(text).c_str());
+}
+
+int Win32DialogControl::Value() const {
+  if (kind_ == platform::ControlKind::kOptionButton) {
+    return ::SendMessageW(window_.get(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+  }
+  return value_;
+}
+
+void Win32DialogControl::SetValue(int value) {
+  value_ = value;
+  const WPARAM state = value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED;
+  if (kind_ == platform::ControlKind::kOptionButton && value == 1) {
+    dialog_.ClearOptions();  // one option of the group at a time
+  }
+  ::SendMessageW(window_.get(), BM_SETCHECK, state, 0);
+}
+
+void Win32DialogControl::SetBackColor(platform::Color color) {
+  back_color_ = color;
+  brush_.reset(::CreateSolidBrush(ToColorRef(color)));
+  ::InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Win32DialogControl::SetFocus() {
+  ::SetFocus(window_.get());
+  dialog_.RememberFocus(window_.get());
+}
+
+void Win32DialogControl::Notify(WORD code) {
+  const bool clicked =
+      (kind_ == platform::ControlKind::kSwatch) ? code == STN_CLICKED : code == BN_CLICKED;
+  if (!clicked || kind_ == platform::ControlKind::kLabel ||
+      kind_ == platform::ControlKind::kTextBox || kind_ == platform::ControlKind::kFrame) {
+    return;
+  }
+  if (kind_ == platform::ControlKind::kCheckBox) {
+    // A click checks an unchecked or greyed box and clears a checked one.
+    SetValue(value_ == 1 ? 0 : 1);
+  }
+  if (on_click) {
+    on_click();
+  }
+}
+
+// --- Dialog -----------------------------------------------------------
+
+Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design) : ui_(ui) {
+  RegisterDialogClass();
+  owner_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 Instance(), nullptr));
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  RECT frame{0, 0, TwipsToPixelsX(design.client_width), TwipsToPixelsY(design.client_height)};
+  ::AdjustWindowRectEx(&frame, style, FALSE, ex_style);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  RECT work{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  window_.reset(::CreateWindowExW(ex_style, kDialogClass, Widen(design.caption).c_str(), style,
+                                  work.left + (work.right - work.left - width) / 2,
+                                  work.top + (work.bottom - work.top - height) / 2, width, height,
+                                  owner_.get(), nullptr, Instance(), nullptr));
+  ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  ::SetWindowLongPtrW(window_.get(), GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(&Win32Dialog::WindowProc));
+
+  HDC screen = ::GetDC(nullptr);
+  const int font_height = -::MulDiv(9, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ::ReleaseDC(nullptr, screen);
+  font_.reset(::CreateFontW(font_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, kDialogFont));
+  ui_.dialogs.push_back(this);
+}
+
+Win32Dialog::~Win32Dialog() {
+  ui_.dialogs.erase(std::remove(ui_.dialogs.begin(), ui_.dialogs.end(), this), ui_.dialogs.end());
+  // Controls are destroyed with the window; their owners outlive it only
+  // within the program's own teardown order.
+  window_.reset();
+}
+
+platform::Handle Win32Dialog::handle() const {
+  return reinterpret_cast<platform::Handle>(window_.get());
+}
+
+std::unique_ptr<platform::DialogControl> Win32Dialog::AddControl(
+    const platform::ControlDesign& design) {
+  int id = next_id_++;
+  if (design.kind == platform::ControlKind::kDefaultButton) {
+    id = IDOK;  // Enter
+  } else if (design.kind == platform::ControlKind::kCancelButton) {
+    id = IDCANCEL;  // Esc
+  }
+  auto control = std::make_unique<Win32DialogControl>(*this, design, id, font_.get());
+  // Each control starts a group of its own, but the option buttons form one.
+  LONG_PTR style = ::GetWindowLongPtrW(control->window(), GWL_STYLE);
+  if (design.kind != platform::ControlKind::kOptionButton || first_option_) {
+    style |= WS_GROUP;
+  }
+  if (design.kind == platform::ControlKind::kOptionButton) {
+    first_option_ = false;
+  }
+  ::SetWindowLongPtrW(control->window(), GWL_STYLE, style);
+  controls_[id] = control.get();
+  return control;
+}
+
+void Win32Dialog::ClearOptions() {
+  for (const auto& [id, control] : controls_) {
+    if (control->kind() == platform::ControlKind::kOptionButton) {
+      ::SendMessageW(control->window(), BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+  }
+}
+
+void Win32Dialog::ShowModeless() {
+  ::ShowWindow(window_.get(), SW_SHOW);
+  ::SetForegroundWindow(window_.get());
+}
+
+void Win32Dialog::ShowModal() {
+  // The other windows of the program take no input meanwhile.
+  std::vector<HWND> disabled;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CollectWindow, reinterpret_cast<LPARAM>(&disabled));
+  // Only windows the user can reach: hidden ones (the input method's among
+  // them) must keep working.
+  disabled.erase(std::remove_if(disabled.begin(), disabled.end(),
+                                [this](HWND hwnd) {
+                                  return hwnd == window_.get() || !::IsWindowVisible(hwnd) ||
+                                         !::IsWindowEnabled(hwnd);
+                                }),
+                 disabled.end());
+  for (HWND hwnd : disabled) {
+    ::EnableWindow(hwnd, FALSE);
+  }
+  ShowModeless();
+  MSG message;
+  while (::IsWindowVisible(window_.get())) {
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) {
+        ::PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
+      }
+      break;
+    }
+    if (!TranslateDialogMessage(ui_, message)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+  }
+  for (HWND hwnd : disabled) {
+    ::EnableWindow(hwnd, TRUE);
+  }
+}
+
+void Win32Dialog::Hide() {
+  ::ShowWindow(window_.get(), SW_HIDE);
+}
+
+bool Win32Dialog::Visible() const {
+  return ::IsWindowVisible(window_.get()) != FALSE;
+}
+
+void Win32Dialog::SetTopmost(bool topmost) {
+  ::SetWindowPos(window_.get(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+}
+
+void Win32Dialog::KeyUp(WPARAM key) {
+  if (on_key_up) {
+    on_key_up(static_cast<int>(key), ShiftState());
+  }
+}
+
+LRESULT CALLBACK Win32Dialog::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<Win32Dialog*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr || self->window_.get() != hwnd) {
+    return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+  return self->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT Win32Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const auto found = controls_.find(LOWORD(wparam));
+      if (found != controls_.end()) {
+        found->second->Notify(HIWORD(wparam));
+      }
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      for (const auto& [id, control] : controls_) {
+        if (control->window() == reinterpret_cast<HWND>(lparam) &&
+            control->kind() == platform::ControlKind::kSwatch && control->background()) {
+          return reinterpret_cast<LRESULT>(control->background());
+        }
+      }
+      // Labels, frame, check box and options on the dialog's own face.
+      HDC dc = reinterpret_cast<HDC>(wparam);
+      ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+      ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+      return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_ACTIVATE:
+      // A plain window forgets which control had the focus: keep it, as a
+      // dialog does, so the keyboard goes back there.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(window_.get(), focus)) {
+          focus_ = focus;
+        }
+      } else if (focus_ != nullptr && ::IsWindow(focus_)) {
+        ::SetFocus(focus_);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      if (on_close) {
+        on_close();
+      }
+      return 0;
+    case WM_SETCURSOR:
+      if (SetPointerFor(ui_, lparam)) {
+        return TRUE;
+      }
+      break;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
+}
+
+bool TranslateDialogMessage(UiState& ui, MSG& message) {
+  const std::vector<Win32Dialog*> dialogs = ui.dialogs;  // a handler may add one
+  for (Win32Dialog* dialog : dialogs) {
+    HWND window = dialog->window();
+    if (!::IsWindowVisible(window) ||
+        (message.hwnd != window && !::IsChild(window, message.hwnd))) {
+      continue;
+    }
+    if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) {
+      dialog->KeyUp(message.wParam);
+    }
+    return ::IsWindowVisible(window) && ::IsDialogMessageW(window, &message);
+  }
+  return false;
+}
+
+}  // namespace wendora::win32

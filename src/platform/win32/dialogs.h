@@ -1,0 +1,91 @@
+// Dialog windows built from standard controls, and the keyboard handling
+// that every message loop of the program gives them.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+#include "platform/platform.h"
+#include "platform/win32/forms.h"
+#include "platform/win32/unique_handle.h"
+
+namespace wendora::win32 {
+
+struct BrushTraits {
+  static HBRUSH Invalid() { return nullptr; }
+  static bool IsValid(HBRUSH h) { return h != nullptr; }
+  static void Close(HBRUSH h) { ::DeleteObject(h); }
+};
+using UniqueBrush = Unique<HBRUSH, BrushTraits>;
+
+class Win32DialogControl final : public platform::DialogControl {
+ public:
+  Win32DialogControl(Win32Dialog& dialog, const platform::ControlDesign& design, int id,
+                     HFONT font);
+  ~Win32DialogControl() override;
+
+  std::string Text() const override;
+  void SetText(std::string_view text) override;
+  int Value() const override;
+  void SetValue(int value) override;
+  platform::Color BackColor() const override { return back_color_; }
+  void SetBackColor(platform::Color color) override;
+  void SetFocus() override;
+
+  HWND window() const { return window_.get(); }
+  platform::ControlKind kind() const { return kind_; }
+  HBRUSH background() const { return brush_.get(); }
+  // The control's notification: does what a click does.
+  void Notify(WORD code);
+
+ private:
+  Win32Dialog& dialog_;
+  platform::ControlKind kind_;
+  UniqueWindow window_;
+  platform::Color back_color_ = 0xFFFFFF;
+  UniqueBrush brush_;
+  int value_ = 0;
+};
+
+class Win32Dialog final : public platform::Dialog {
+ public:
+  Win32Dialog(UiState& ui, const platform::DialogDesign& design);
+  ~Win32Dialog() override;
+
+  platform::Handle handle() const override;
+  std::unique_ptr<platform::DialogControl> AddControl(
+      const platform::ControlDesign& design) override;
+  void ShowModeless() override;
+  void ShowModal() override;
+  void Hide() override;
+  bool Visible() const override;
+  void SetTopmost(bool topmost) override;
+
+  HWND window() const { return window_.get(); }
+  void Forget(int id) { controls_.erase(id); }
+  void ClearOptions();
+  void RememberFocus(HWND control) { focus_ = control; }
+  // A key released in the dialog or one of its controls.
+  void KeyUp(WPARAM key);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+  UiState& ui_;
+  UniqueWindow owner_;  // hidden: keeps the dialog off the taskbar
+  UniqueWindow window_;
+  UniqueFont font_;
+  int next_id_ = 100;
+  bool first_option_ = true;
+  std::map<int, Win32DialogControl*> controls_;
+  HWND focus_ = nullptr;  // the control that had the focus last
+};
+
+// Keyboard handling of the program's dialogs (Tab, Enter, Esc, access keys
+// and the key-release events); true when the message was handled.
+bool TranslateDialogMessage(UiState& ui, MSG& message);
+
+}  // namespace wendora::win32

@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""The real TWendora.exe under Wine: the tray icon and its menu, the settings
+dialog opened by the command word and from the menu, as a user would use
+them. With no tray host, Wine shows tray icons in its own small window."""
+import argparse
+import os
+import sys
+import time
+import unittest
+
+import harness
+
+OPTIONS = None
+DIALOG = "^設定$"
+WARNING = "^Tamberlyn Wendora 2002$"
+
+# Places in the dialog's client area, in pixels at 96 DPI (twips / 15).
+WAIT_TIME_BOX = (120, 17)
+TRAY_CHECK_BOX = (14, 168)
+OK_BUTTON = (60, 198)
+
+
+def Program(settings=None):
+    return harness.ProgramSession(OPTIONS.template, OPTIONS.exe, settings)
+
+
+class Tray(unittest.TestCase):
+    def open_dialog_by_command(self, s):
+        s.copy("WendoraChangeSetting")
+        dialogs = s.wait_for(lambda: s.windows(DIALOG), timeout=15)
+        self.assertTrue(dialogs, "the command word opened no dialog")
+        time.sleep(0.5)
+        return dialogs[0]
+
+    def click_in(self, s, window, spot):
+        code, out, _ = s.run(["xdotool", "getwindowgeometry", "--shell", window], name="geometry")
+        self.assertEqual(code, 0)
+        where = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        s.click(int(where["X"]) + spot[0], int(where["Y"]) + spot[1], 1)
+
+    def type_wait_time(self, s, dialog, text):
+        self.click_in(s, dialog, WAIT_TIME_BOX)
+        s.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "BackSpace", "BackSpace"]
+              + list(text) + ["Return"], name="type")
+
+    def open_menu(self, s):
+        icon = s.tray_icon()
+        self.assertIsNotNone(icon, "no tray icon")
+        s.click(icon[0], icon[1], 3)
+        time.sleep(1)
+
+    def test_settings_command_and_enter(self):
+        with Program() as s:
+            program = s.launch_resident()
+            dialog = self.open_dialog_by_command(s)
+            time.sleep(3)  # Wine paints the controls of a new window a little later
+            s.screenshot(os.path.join(OPTIONS.artifacts, "dialog.png"))
+            self.type_wait_time(s, dialog, "1")
+            self.assertTrue(s.wait_for(lambda: not s.windows(DIALOG), timeout=10))
+            s.copy("ExitWendora")
+            self.assertEqual(program.wait(timeout=20), 0)
+            self.assertIn(b"\r\nWaitTime=1\r\n", s.read(s.settings))
+
+    def test_a_letter_is_refused_and_the_dialog_stays(self):
+        with Program() as s:
+            program = s.launch_resident()
+            dialog = self.open_dialog_by_command(s)
+            self.type_wait_time(s, dialog, "x")
+            boxes = s.wait_for(lambda: s.windows(WARNING), timeout=10)
+            self.assertTrue(boxes, "no warning for a letter")
+            self.assertTrue(s.dismiss(WARNING))
+            self.assertTrue(s.windows(DIALOG))
+            for _ in range(3):  # a first click may only activate the dialog again
+                self.click_in(s, s.windows(DIALOG)[0], WAIT_TIME_BOX)
+                s.run(["xdotool", "key", "Escape"], name="escape")
+                if s.wait_for(lambda: not s.windows(DIALOG), timeout=3):
+                    break
+            self.assertFalse(s.windows(DIALOG))
+            s.copy("ExitWendora")
+            self.assertEqual(program.wait(timeout=20), 0)
+            self.assertIn(b"\r\nWaitTime=4\r\n", s.read(s.settings))
+
+    def test_only_the_right_button_opens_the_menu_and_x_exits(self):
+        with Program(b"[Settings]\r\nWaitTime=7\r\n") as s:
+            program = s.launch_resident()
+            icon = s.tray_icon()
+            s.click(icon[0], icon[1], 1)
+            time.sleep(1)
+            s.run(["xdotool", "key", "x"], name="key")
+            time.sleep(2)
+            self.assertIsNone(program.poll(), "a left click opened the menu")
+            self.open_menu(s)
+            s.run(["xdotool", "key", "x"], name="key")
+            self.assertEqual(program.wait(timeout=20), 0)
+            self.assertTrue(s.read(s.settings).startswith(b"[Settings]\r\nWaitTime=7\r\n"))
+            self.assertFalse(s.windows("Wine System Tray"))
+
+    def test_unchecking_the_tray_box_removes_the_icon(self):
+        with Program() as s:
+            s.launch_resident()
+            self.open_menu(s)
+            s.run(["xdotool", "key", "s"], name="key")
+            dialogs = s.wait_for(lambda: s.windows(DIALOG), timeout=15)
+            self.assertTrue(dialogs, "the menu opened no dialog")
+            time.sleep(0.5)
+            self.click_in(s, dialogs[0], TRAY_CHECK_BOX)
+            time.sleep(0.3)
+            self.click_in(s, dialogs[0], OK_BUTTON)
+            self.assertTrue(s.wait_for(lambda: not s.windows(DIALOG), timeout=10))
+            self.assertTrue(s.wait_for(lambda: not s.windows("Wine System Tray"), timeout=10))
+
+    def test_help_opens_the_file_named_after_the_program(self):
+        with Program() as s:
+            s.launch_resident()
+            help_file = os.path.join(s.folder, "TWendora.chm")
+            with open(help_file, "wb") as f:
+                f.write(b"ITSF")
+            self.open_menu(s)
+            s.run(["xdotool", "key", "t"], name="key")
+            self.assertTrue(s.wait_for(lambda: s.shell_requests(), timeout=15))
+            self.assertEqual(s.shell_requests(), [harness.windows_path(help_file)])
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--template", required=True)
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--artifacts", default=os.getcwd())
+    OPTIONS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
