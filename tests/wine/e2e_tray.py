@@ -18,6 +18,9 @@ WARNING = "^Tamberlyn Wendora 2002$"
 WAIT_TIME_BOX = (120, 17)
 TRAY_CHECK_BOX = (14, 168)
 OK_BUTTON = (60, 198)
+# Places in Wine's colour dialog.
+RED_IN_THE_COLOUR_DIALOG = (19, 49)
+OK_IN_THE_COLOUR_DIALOG = (50, 260)
 
 
 def Program(settings=None):
@@ -60,6 +63,31 @@ class Tray(unittest.TestCase):
             s.copy("ExitWendora")
             self.assertEqual(program.wait(timeout=20), 0)
             self.assertIn(b"\r\nWaitTime=1\r\n", s.read(s.settings))
+
+    def test_alt_t_picks_the_top_colour(self):
+        with Program(b"[Settings]\r\nWaitTime=1\r\n") as s:
+            program = s.launch_resident()
+            dialog = self.open_dialog_by_command(s)
+            self.click_in(s, dialog, WAIT_TIME_BOX)
+            # The key is released while Alt is still held.
+            s.run(["xdotool", "keydown", "alt", "key", "t", "keyup", "alt"], name="alt_t")
+            choosers = s.wait_for(lambda: s.windows("^Color$"), timeout=10)
+            self.assertTrue(choosers, "Alt+T opened no colour dialog")
+            time.sleep(1)
+            self.click_in(s, choosers[0], RED_IN_THE_COLOUR_DIALOG)
+            for _ in range(3):
+                self.click_in(s, choosers[0], OK_IN_THE_COLOUR_DIALOG)
+                if s.wait_for(lambda: not s.windows("^Color$"), timeout=2):
+                    break
+            self.type_wait_time(s, dialog, "1")
+            self.assertTrue(s.wait_for(lambda: not s.windows(DIALOG), timeout=10))
+            s.copy("http://red.example/")
+            self.assertTrue(s.wait_for(lambda: s.pixel(s.grab(), 2, 0) == (255, 0, 0), timeout=15),
+                            "the banner was not repainted from red")
+            s.copy("ExitWendora")
+            self.assertEqual(program.wait(timeout=20), 0)
+            self.assertIn(b"TopColorR=255\r\nTopColorG=0\r\nTopColorB=0\r\n",
+                          s.read(s.settings))
 
     def test_a_letter_is_refused_and_the_dialog_stays(self):
         with Program() as s:
