@@ -21,5 +21,5 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" < /dev/null
 }
 
-BUILD_PACKAGES=(cmake make g++ mingw-w64 wine64)
+BUILD_PACKAGES=(cmake make g++ mingw-w64 wine64 fp-utils)
 TEST_PACKAGES=(googletest clang-format python3 xvfb xclip xdotool x11-utils imagemagick fonts-ipafont)

@@ -20,8 +20,13 @@ ctest --preset linux -j "$jobs"
 echo "== 32-bit Windows build"
 cmake --preset win32 -DWENDORA_TESTS=ON
 cmake --build --preset win32 -j "$jobs"
+cmake --build --preset win32 --target package
 
 echo "== 64-bit Windows build and tests under Wine"
 cmake --preset win64 -DWENDORA_TESTS=ON
 cmake --build --preset win64 -j "$jobs"
 ctest --preset win64 -j "$jobs"
+
+echo "== Release packages"
+cmake --build --preset win64 --target package
+python3 tests/package_test.py build/win32/TWendora-*-win32.zip build/win64/TWendora-*-win64.zip

@@ -79,10 +79,14 @@ void FrmMain::SlideIn() {
   form_->SetTop(-form_->Height());
   platform_.DoEvents();
   // No yield between the steps: the thread is busy until the window arrives.
+  // The 1 ms sleeps last 1 ms only at the finer timer resolution, which is
+  // asked for just as long as the slide takes.
+  platform_.SetFineTimerResolution(true);
   while (form_->Top() < 0) {
     form_->SetTop(form_->Top() + platform_.TwipsPerPixelY());
     platform_.Sleep(1);
   }
+  platform_.SetFineTimerResolution(false);
 }
 
 }  // namespace wendora

@@ -244,6 +244,9 @@ class Platform {
   virtual std::string ProgramFolder() = 0;         // the executable's folder, no trailing separator
   virtual std::string ExecutableName() = 0;        // file name with extension, e.g. "TWendora.exe"
   virtual std::string CommandLineArguments() = 0;  // what follows the program's own name
+  // The product name of the program's version record: the title of its
+  // message boxes.
+  virtual std::string ProductName() = 0;
   // Claims the program's single-instance token for this process; false when
   // another instance holds it already.
   virtual bool ClaimSingleInstance() = 0;
@@ -270,6 +273,9 @@ class Platform {
   // started; it wraps after 49.7 days.
   virtual std::uint32_t TickCount() = 0;
   virtual void Sleep(int milliseconds) = 0;
+  // While fine is on, a sleep of 1 ms lasts about 1 ms rather than a whole
+  // scheduler tick (15.6 ms by default on Windows).
+  virtual void SetFineTimerResolution(bool fine) = 0;
   // Processes every pending window message, then returns.
   virtual void DoEvents() = 0;
 

@@ -1,7 +1,6 @@
 #include "settings_dialog/frm_settings.h"
 
 #include "announce/gradient.h"
-#include "app/product.h"
 #include "settings/number.h"
 #include "settings_dialog/color_dialog.h"
 #include "tray/task_tray.h"
@@ -117,8 +116,8 @@ void FrmSettings::cmdOK_Click() {
   const std::string text = form_->txtWaitTime->Text();
   // A number that does not fit the wait time is refused like text.
   if (!ConvertsToInt32(text)) {
-    platform_.ShowMessageBox(kNotANumber, kProductName, platform::MessageBoxKind::kOkExclamation,
-                             form_->dialog->handle());
+    platform_.ShowMessageBox(kNotANumber, platform_.ProductName(),
+                             platform::MessageBoxKind::kOkExclamation, form_->dialog->handle());
     return;
   }
   settings_.WaitTime = ToInt32(text);

@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "app/product.h"
 #include "settings/number.h"
 #include "settings/runtime_error.h"
 
@@ -88,8 +87,8 @@ void WatchCycle::Tick() {
 }
 
 void WatchCycle::ReportFatal(int number, const std::string& description) {
-  platform_.ShowMessageBox(kFatal + DecimalText(number) + " - " + description, kProductName,
-                           platform::MessageBoxKind::kOkCritical, 0);
+  platform_.ShowMessageBox(kFatal + DecimalText(number) + " - " + description,
+                           platform_.ProductName(), platform::MessageBoxKind::kOkCritical, 0);
   hooks_.exit_application();
 }
 
@@ -255,8 +254,8 @@ void WatchCycle::OpenTarget(std::uint8_t kind) {
   } else if (platform_.PathExists(target)) {
     platform_.ShellExecuteVerb(owner, "open", target, "", "", kShowWindow);
   } else {
-    platform_.ShowMessageBox(kMissingPath, kProductName, platform::MessageBoxKind::kOkExclamation,
-                             owner);
+    platform_.ShowMessageBox(kMissingPath, platform_.ProductName(),
+                             platform::MessageBoxKind::kOkExclamation, owner);
     platform_.SetMousePointer(platform::MousePointer::kDefault);
     return;
   }

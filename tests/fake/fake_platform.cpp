@@ -279,6 +279,13 @@ platform::MessageBoxResult FakePlatform::ShowMessageBox(std::string_view text,
 
 void FakePlatform::Sleep(int milliseconds) {
   tick_count += static_cast<std::uint32_t>(milliseconds);
+  ++sleeps;
+  sleeps_at_fine_resolution += fine_timer ? 1 : 0;
+}
+
+void FakePlatform::SetFineTimerResolution(bool fine) {
+  calls.push_back(fine ? "FineTimer on" : "FineTimer off");
+  fine_timer = fine;
 }
 
 void FakePlatform::DoEvents() {

@@ -209,6 +209,7 @@ struct ColorDialogCall {
 class FakePlatform final : public platform::Platform {
  public:
   // What the process looks like.
+  std::string product_name = "Tamberlyn Wendora 2002";
   std::string program_folder = "C:\\Tools\\Wendora";
   std::string executable_name = "TWendora.exe";
   std::string command_line;
@@ -259,6 +260,9 @@ class FakePlatform final : public platform::Platform {
   std::vector<NotifyIconCall> notify_icon_calls;
   std::vector<ShellCall> shell_calls;
   std::vector<platform::MousePointer> pointers;
+  bool fine_timer = false;
+  int sleeps_at_fine_resolution = 0;
+  int sleeps = 0;
   platform::MousePointer pointer = platform::MousePointer::kDefault;
   std::vector<FakeForm*> forms;
   std::vector<FakeDialog*> dialogs;  // the ones not yet destroyed
@@ -273,6 +277,7 @@ class FakePlatform final : public platform::Platform {
 
   platform::Handle NewHandle() { return next_handle_++; }
 
+  std::string ProductName() override { return product_name; }
   std::string ProgramFolder() override;
   std::string ExecutableName() override;
   std::string CommandLineArguments() override;
@@ -284,6 +289,7 @@ class FakePlatform final : public platform::Platform {
                                             platform::Handle owner) override;
   std::uint32_t TickCount() override { return tick_count; }
   void Sleep(int milliseconds) override;
+  void SetFineTimerResolution(bool fine) override;
   void DoEvents() override;
   bool ClipboardHasText() override;
   platform::ClipboardText ReadClipboardText() override;

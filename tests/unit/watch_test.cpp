@@ -91,6 +91,27 @@ TEST_F(WatchTest, LoadLaysTheBannerOutAcrossTheScreenHidden) {
   EXPECT_EQ(Form().timers.at(0)->interval, 100);
 }
 
+TEST_F(WatchTest, TheLayoutFollowsTheScreensDpi) {
+  // Twips per pixel at 96, 120 and 144 DPI; the banner keeps its size in
+  // twips, so it has more pixel rows at a higher DPI.
+  for (const auto& [twips_per_pixel, rows] :
+       {std::pair{15.0, 89}, std::pair{12.0, 111}, std::pair{10.0, 134}}) {
+    platform_ = fake::FakePlatform();
+    platform_.twips_per_pixel_x = platform_.twips_per_pixel_y = twips_per_pixel;
+    platform_.screen_width_px = 1920;
+    Start();
+    const auto& container = *Form().pictures.at(0);
+    EXPECT_EQ(Form().width_px, 1920);
+    EXPECT_EQ(container.height_px, rows);
+    EXPECT_EQ(Url().bounds.width, 1920 * twips_per_pixel - 480);
+    // One line per pixel row, and one more that the box clips.
+    EXPECT_EQ(container.lines.size(), static_cast<std::size_t>(rows) + 1);
+    Copy("http://dpi.example/");
+    EXPECT_EQ(Form().tops_px.front(), -rows);
+    EXPECT_EQ(Form().tops_px.back(), 0);
+  }
+}
+
 TEST_F(WatchTest, TextOnTheClipboardAtStartIsNotAnnounced) {
   platform_.SetClipboard("http://already.there/");
   Start();
@@ -127,6 +148,9 @@ TEST_F(WatchTest, AnAddressSlidesInCountsDownAndOpens) {
   // one pixel per step, after a single yield.
   const auto& tops = Form().tops_px;
   ASSERT_EQ(tops.size(), 90u);
+  // Only the slide's own sleeps run at the fine timer resolution.
+  EXPECT_EQ(platform_.sleeps_at_fine_resolution, 89);
+  EXPECT_FALSE(platform_.fine_timer);
   EXPECT_EQ(tops.front(), -89);
   EXPECT_EQ(tops[1], -88);
   EXPECT_EQ(tops.back(), 0);
@@ -425,6 +449,13 @@ TEST_F(WatchTest, PathsAreCheckedBeforeOpening) {
   EXPECT_EQ(box.title, "Tamberlyn Wendora 2002");
   EXPECT_EQ(box.kind, platform::MessageBoxKind::kOkExclamation);
   EXPECT_EQ(platform_.pointer, platform::MousePointer::kDefault);
+
+  // The title is the product name of the program's version record.
+  platform_.product_name = "Renamed Product";
+  Copy("C:\\no\\such\\other.txt");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(platform_.message_boxes.back().title, "Renamed Product");
   EXPECT_FALSE(Form().visible);
 }
 

@@ -4,6 +4,7 @@ dialog opened by the command word and from the menu, as a user would use
 them. With no tray host, Wine shows tray icons in its own small window."""
 import argparse
 import os
+import shutil
 import sys
 import time
 import unittest
@@ -138,21 +139,23 @@ class Tray(unittest.TestCase):
             self.assertTrue(s.wait_for(lambda: not s.windows("Wine System Tray"), timeout=10))
 
     def test_help_opens_the_file_named_after_the_program(self):
-        with Program() as s:
-            s.launch_resident()
-            help_file = os.path.join(s.folder, "TWendora.chm")
-            with open(help_file, "wb") as f:
-                f.write(b"ITSF")
-            self.open_menu(s)
-            s.run(["xdotool", "key", "t"], name="key")
-            self.assertTrue(s.wait_for(lambda: s.shell_requests(), timeout=15))
-            self.assertEqual(s.shell_requests(), [harness.windows_path(help_file)])
-
+        for exe_name, help_name in (("TWendora.exe", "TWendora.chm"),
+                                    ("Renamed.exe", "Renamed.chm")):
+            with harness.ProgramSession(OPTIONS.template, OPTIONS.exe,
+                                        exe_name=exe_name) as s:
+                s.launch_resident()
+                help_file = os.path.join(s.folder, help_name)
+                shutil.copy(OPTIONS.chm, help_file)
+                self.open_menu(s)
+                s.run(["xdotool", "key", "t"], name="key")
+                self.assertTrue(s.wait_for(lambda: s.shell_requests(), timeout=15), exe_name)
+                self.assertEqual(s.shell_requests(), [harness.windows_path(help_file)])
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("--template", required=True)
     parser.add_argument("--exe", required=True)
+    parser.add_argument("--chm", required=True)
     parser.add_argument("--artifacts", default=os.getcwd())
     OPTIONS, rest = parser.parse_known_args()
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

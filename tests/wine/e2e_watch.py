@@ -53,6 +53,22 @@ class Watch(unittest.TestCase):
                              ["about:blank", "http://www.example.com/page"])
             self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
 
+    def test_the_banner_follows_the_screens_dpi(self):
+        # At 144 DPI a twip is a tenth of a pixel: the 1335-twip banner has
+        # 134 rows, and its last one is one step short of (98, 255, 98).
+        with harness.ProgramSession(OPTIONS.template, OPTIONS.exe, dpi=144) as s:
+            s.launch_resident()
+            s.copy("http://dpi.example/")
+
+            def up():
+                shot = s.grab()
+                return s.pixel(shot, 2, 0) == WHITE and s.pixel(shot, 2, 133) == (99, 255, 99)
+
+            self.assertTrue(s.wait_for(up, timeout=15), "no banner of 134 rows")
+            shot = s.grab()
+            self.assertNotEqual(s.pixel(shot, 2, 134), (99, 255, 99))
+            self.assertEqual(s.pixel(shot, s.width - 3, 133), (99, 255, 99))
+
     def test_right_click_cancels(self):
         with Program() as s:
             s.launch_resident()

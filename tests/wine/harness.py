@@ -114,11 +114,12 @@ class WineSession:
     """An X server and a Wine prefix of its own; use with `with`."""
 
     def __init__(self, template, workdir=None, screen="1024x768x24", dpi=None):
-        self.template = template
+        self.template = os.path.abspath(template)
         self.screen = screen
         self.width, self.height = (int(v) for v in screen.split("x")[:2])
         self.dpi = dpi
-        self.workdir = tempfile.mkdtemp(prefix="wine-session-", dir=workdir or os.getcwd())
+        self.workdir = os.path.abspath(
+            tempfile.mkdtemp(prefix="wine-session-", dir=workdir or os.getcwd()))
         self.prefix = os.path.join(self.workdir, "prefix")
         self.display = None
         self.shell_log = os.path.join(self.workdir, "shell.log")
@@ -129,6 +130,10 @@ class WineSession:
     def __enter__(self):
         copy_prefix(self.template, self.prefix)
         self._start_xvfb()
+        if self.dpi:
+            # What Windows programs under Wine take as the screen's DPI.
+            self.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                      "/t", "REG_DWORD", "/d", str(self.dpi), "/f"], name="dpi")
         return self
 
     def __exit__(self, *exc):
@@ -156,8 +161,6 @@ class WineSession:
         read_fd, write_fd = os.pipe()
         args = ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", self.screen,
                 "-nolisten", "tcp"]
-        if self.dpi:
-            args += ["-dpi", str(self.dpi)]
         with open(self.path("xvfb.log"), "wb") as log:
             self._xvfb = subprocess.Popen(args, pass_fds=(write_fd,), stdout=log, stderr=log,
                                           stdin=subprocess.DEVNULL)
@@ -294,16 +297,17 @@ class ProgramSession(WineSession):
     """A session with the program copied into <work>/apps/Wendora, beside a
     settings file when one is given."""
 
-    def __init__(self, template, exe, settings=None, **kwargs):
+    def __init__(self, template, exe, settings=None, exe_name="TWendora.exe", **kwargs):
         super().__init__(template, **kwargs)
         self.source_exe = exe
+        self.exe_name = exe_name
         self.initial_settings = settings
 
     def __enter__(self):
         super().__enter__()
         self.folder = self.path("apps", "Wendora")
         os.makedirs(self.folder)
-        self.exe = os.path.join(self.folder, "TWendora.exe")
+        self.exe = os.path.join(self.folder, self.exe_name)
         shutil.copy(self.source_exe, self.exe)
         self.settings = os.path.join(self.folder, "TWendora.ini")
         self.build_numbers = self.path("apps", "TamberlynApps.ini")

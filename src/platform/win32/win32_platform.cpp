@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include <commdlg.h>
+#include <mmsystem.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -113,6 +114,39 @@ std::wstring Win32Platform::ModulePath() {
     }
     buffer.resize(buffer.size() * 2);
   }
+}
+
+std::string Win32Platform::ProductName() {
+  if (!product_name_.empty()) {
+    return product_name_;
+  }
+  const std::wstring module = ModulePath();
+  DWORD ignored = 0;
+  const DWORD size = ::GetFileVersionInfoSizeW(module.c_str(), &ignored);
+  std::vector<unsigned char> record(size);
+  struct Translation {
+    WORD language;
+    WORD code_page;
+  };
+  Translation* translation = nullptr;
+  UINT length = 0;
+  if (size != 0 && ::GetFileVersionInfoW(module.c_str(), 0, size, record.data()) &&
+      ::VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation",
+                       reinterpret_cast<void**>(&translation), &length) &&
+      length >= sizeof(Translation)) {
+    wchar_t key[64];
+    ::wsprintfW(key, L"\\StringFileInfo\\%04x%04x\\ProductName", translation->language,
+                translation->code_page);
+    wchar_t* value = nullptr;
+    if (::VerQueryValueW(record.data(), key, reinterpret_cast<void**>(&value), &length) &&
+        length > 1) {
+      product_name_ = Narrow(std::wstring_view(value, length - 1));
+    }
+  }
+  if (product_name_.empty()) {
+    product_name_ = "Tamberlyn Wendora 2002";  // a build without its resources
+  }
+  return product_name_;
 }
 
 std::string Win32Platform::ProgramFolder() {
@@ -246,6 +280,18 @@ std::uint32_t Win32Platform::TickCount() {
 
 void Win32Platform::Sleep(int milliseconds) {
   ::Sleep(static_cast<DWORD>(milliseconds));
+}
+
+void Win32Platform::SetFineTimerResolution(bool fine) {
+  if (fine == fine_timer_) {
+    return;
+  }
+  fine_timer_ = fine;
+  if (fine) {
+    ::timeBeginPeriod(1);
+  } else {
+    ::timeEndPeriod(1);
+  }
 }
 
 void Win32Platform::DoEvents() {

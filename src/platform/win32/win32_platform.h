@@ -13,6 +13,7 @@ class Win32Platform final : public platform::Platform {
  public:
   Win32Platform();
 
+  std::string ProductName() override;
   std::string ProgramFolder() override;
   std::string ExecutableName() override;
   std::string CommandLineArguments() override;
@@ -27,6 +28,7 @@ class Win32Platform final : public platform::Platform {
 
   std::uint32_t TickCount() override;
   void Sleep(int milliseconds) override;
+  void SetFineTimerResolution(bool fine) override;
   void DoEvents() override;
   bool ClipboardHasText() override;
   platform::ClipboardText ReadClipboardText() override;
@@ -60,6 +62,8 @@ class Win32Platform final : public platform::Platform {
   std::wstring ModulePath();
 
   UniqueHandle instance_mutex_;
+  std::string product_name_;
+  bool fine_timer_ = false;
   UiState ui_;
   // Formats by which a clipboard owner (a password manager) asks watchers to
   // look away from its content.
