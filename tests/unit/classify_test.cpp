@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace wendora {
 namespace {
 
@@ -20,8 +22,17 @@ constexpr auto Default = ModeRule::FollowDefaultAction;
 constexpr auto Click = ModeRule::AlwaysClick;
 constexpr auto NoMode = ModeRule::None;
 
+void ExpectClassified(const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    const Classification got = ClassifyClipboardText(c.text);
+    EXPECT_EQ(got.kind, c.kind) << c.text;
+    EXPECT_EQ(got.target, c.target) << c.text;
+    EXPECT_EQ(got.mode, c.mode) << c.text;
+  }
+}
+
 TEST(Classify, WebAddressesAndTheirRepairs) {
-  const Case cases[] = {
+  ExpectClassified({
       {"HTTP://Host/", Url, "HTTP://Host/", Default},
       {"ttp://host", Url, "http://host", Default},
       {"TTP://host", Url, "hTTP://host", Default},
@@ -35,17 +46,11 @@ TEST(Classify, WebAddressesAndTheirRepairs) {
       {"tps://host", Url, "https://host", Click},
       {"http://host\r\nsecond line", Url, "http://host\r\nsecond line", Default},
       {"http://日本.jp/ページ", Url, "http://日本.jp/ページ", Default},
-  };
-  for (const Case& c : cases) {
-    const Classification got = ClassifyClipboardText(c.text);
-    EXPECT_EQ(got.kind, c.kind) << c.text;
-    EXPECT_EQ(got.target, c.target) << c.text;
-    EXPECT_EQ(got.mode, c.mode) << c.text;
-  }
+  });
 }
 
 TEST(Classify, PathsLooseAddressesAndNothing) {
-  const Case cases[] = {
+  ExpectClassified({
       {"C:\\Windows", Path, "C:\\Windows", Click},
       {"c:\\", Path, "c:\\", Click},
       {"あ:\\フォルダ", Path, "あ:\\フォルダ", Click},  // any one character, counted as one
@@ -61,13 +66,7 @@ TEST(Classify, PathsLooseAddressesAndNothing) {
       {"c:", Nothing, "", NoMode},
       {"ww.host", Nothing, "", NoMode},
       {"日本語のテキスト", Nothing, "", NoMode},
-  };
-  for (const Case& c : cases) {
-    const Classification got = ClassifyClipboardText(c.text);
-    EXPECT_EQ(got.kind, c.kind) << c.text;
-    EXPECT_EQ(got.target, c.target) << c.text;
-    EXPECT_EQ(got.mode, c.mode) << c.text;
-  }
+  });
 }
 
 TEST(Classify, CommandWordsAreExactAndCaseSensitive) {

@@ -1,11 +1,6 @@
 // The settings dialog, the colour chooser, the tray menu and the settings
 // command word, driven through the fake platform.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-#include "app/application.h"
-#include "fake/fake_platform.h"
+#include "app_test.h"
 
 namespace wendora {
 namespace {
@@ -18,15 +13,8 @@ constexpr platform::Color kWhite = 0xFFFFFF;
 constexpr platform::Color kLightGreen = 98 + 255 * 256 + 98 * 65536;
 constexpr int kAlt = platform::kAltMask;
 
-class DialogTest : public ::testing::Test {
+class DialogTest : public AppTest {
  protected:
-  void Start(const std::string& settings = "") {
-    if (!settings.empty()) {
-      platform_.files[platform_.SettingsFile()] = "[Settings]\r\n" + settings;
-    }
-    app_ = std::make_unique<Application>(platform_);
-    app_->StartUp();
-  }
   // Opens the dialog as the tray menu does.
   FakeDialog& Open() {
     app_->frmSettings().ShowModeless();
@@ -44,9 +32,6 @@ class DialogTest : public ::testing::Test {
   const CurrentSettings& Current() { return app_->settings(); }
   std::size_t GradientLines() { return platform_.forms.at(0)->pictures.at(0)->lines.size(); }
   std::size_t IconCalls() { return platform_.notify_icon_calls.size(); }
-
-  fake::FakePlatform platform_;
-  std::unique_ptr<Application> app_;
 };
 
 TEST_F(DialogTest, IsBuiltAsDesigned) {
@@ -120,9 +105,7 @@ TEST_F(DialogTest, OkTakesTheWaitTimeAsANumber) {
   }
   EXPECT_TRUE(platform_.message_boxes.empty());
   // The file changes only at shut-down.
-  EXPECT_EQ(std::count_if(platform_.calls.begin(), platform_.calls.end(),
-                          [](const std::string& c) { return c.rfind("ReplaceFile", 0) == 0; }),
-            0);
+  EXPECT_EQ(CountCalls("ReplaceFile"), 0u);
 }
 
 TEST_F(DialogTest, OkRefusesWhatIsNotAWaitTime) {
@@ -365,13 +348,7 @@ TEST_F(TrayTest, TheIconReturnsWhenTheShellRestarts) {
   EXPECT_TRUE(platform_.notify_icon_calls.empty());
 }
 
-class SettingsCommandTest : public DialogTest {
- protected:
-  void Tick(std::uint32_t ms = 100) {
-    platform_.tick_count += ms;
-    platform_.forms.at(0)->timers.at(0)->Fire();
-  }
-};
+using SettingsCommandTest = DialogTest;
 
 TEST_F(SettingsCommandTest, OpensTheDialogModalAndTheTickWaits) {
   Start();

@@ -1,9 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-#include "app/application.h"
-#include "fake/fake_platform.h"
+#include "app_test.h"
 
 namespace wendora {
 namespace {
@@ -12,7 +7,7 @@ using fake::ProcessExited;
 using platform::MessageBoxKind;
 using platform::MessageBoxResult;
 
-class StartUpTest : public ::testing::Test {
+class StartUpTest : public AppTest {
  protected:
   // Runs the start-up sequence; true when it ended the process.
   bool StartEnds(const std::string& title = kProgramTitle) {
@@ -25,16 +20,6 @@ class StartUpTest : public ::testing::Test {
     return false;
   }
 
-  std::size_t CountCalls(const std::string& prefix) const {
-    return static_cast<std::size_t>(
-        std::count_if(platform_.calls.begin(), platform_.calls.end(),
-                      [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
-  }
-
-  void SetSettingsFile(const std::string& body) {
-    platform_.files[platform_.SettingsFile()] = "[Settings]\r\n" + body;
-  }
-
   // The fatal report's error number, or 0 when none was shown.
   int ReportedError() const {
     for (const auto& box : platform_.message_boxes) {
@@ -45,9 +30,6 @@ class StartUpTest : public ::testing::Test {
     }
     return 0;
   }
-
-  fake::FakePlatform platform_;
-  std::unique_ptr<Application> app_;
 };
 
 TEST_F(StartUpTest, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {

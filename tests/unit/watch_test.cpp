@@ -2,29 +2,15 @@
 // and the clicks are the test's; everything else is the program's own.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "app/application.h"
-#include "fake/fake_platform.h"
+#include "app_test.h"
 
 namespace wendora {
 namespace {
 
-using fake::ProcessExited;
-
 constexpr const char* kCancel4 = "キャンセルする場合は 4秒以内にここを右クリックしてください。";
 
-class WatchTest : public ::testing::Test {
+class WatchTest : public AppTest {
  protected:
-  void Start(const std::string& settings = "") {
-    if (!settings.empty()) {
-      platform_.files[platform_.SettingsFile()] = "[Settings]\r\n" + settings;
-    }
-    app_ = std::make_unique<Application>(platform_);
-    app_->StartUp();
-  }
-
-  fake::FakeForm& Form() { return *platform_.forms.at(0); }
   fake::FakeLabel& Url() { return Label(app_->frmMain().lblURL()); }
   fake::FakeLabel& Explanation() { return Label(app_->frmMain().lblAnnounce()); }
   fake::FakeLabel& Countdown() { return Label(app_->frmMain().lblCancelAnnounce()); }
@@ -32,27 +18,6 @@ class WatchTest : public ::testing::Test {
     return static_cast<fake::FakeLabel&>(label);
   }
   WatchState& State() { return app_->frmMain().state; }
-
-  // Advances the clock and lets the watch timer fire once.
-  void Tick(std::uint32_t ms = 100) {
-    platform_.tick_count += ms;
-    Form().timers.at(0)->Fire();
-  }
-  // Ticks until the program ends; false if it is still running after `ms`.
-  bool TicksEnd(std::uint32_t ms) {
-    try {
-      for (std::uint32_t t = 0; t < ms; t += 100) {
-        Tick();
-      }
-    } catch (const ProcessExited&) {
-      return true;
-    }
-    return false;
-  }
-  void Copy(const std::string& text) {
-    platform_.SetClipboard(text);
-    Tick();
-  }
   void ClickOn(fake::FakeLabel& label, int button) { label.on_mouse_up(button); }
 
   std::vector<std::string> OpenedFiles() const {
@@ -62,13 +27,7 @@ class WatchTest : public ::testing::Test {
     }
     return files;
   }
-  int Shows() const {
-    return static_cast<int>(
-        std::count(platform_.calls.begin(), platform_.calls.end(), "Form.Show"));
-  }
-
-  fake::FakePlatform platform_;
-  std::unique_ptr<Application> app_;
+  int Shows() const { return static_cast<int>(CountCalls("Form.Show")); }
 };
 
 TEST_F(WatchTest, LoadLaysTheBannerOutAcrossTheScreenHidden) {

@@ -1,9 +1,7 @@
 #!/usr/bin/env python3
 """The real TWendora.exe under Wine: single instance, the build counter and
 the fatal start-up report, seen from outside as a user would."""
-import argparse
 import os
-import sys
 import unittest
 
 import harness
@@ -49,8 +47,5 @@ class StartUp(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--template", required=True)
-    parser.add_argument("--exe", required=True)
-    OPTIONS, rest = parser.parse_known_args()
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    OPTIONS, ARGV = harness.parse_test_options()
+    unittest.main(argv=ARGV, verbosity=2)

@@ -2,10 +2,8 @@
 """The real TWendora.exe under Wine: the tray icon and its menu, the settings
 dialog opened by the command word and from the menu, as a user would use
 them. With no tray host, Wine shows tray icons in its own small window."""
-import argparse
 import os
 import shutil
-import sys
 import time
 import unittest
 
@@ -152,10 +150,5 @@ class Tray(unittest.TestCase):
                 self.assertEqual(s.shell_requests(), [harness.windows_path(help_file)])
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--template", required=True)
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--chm", required=True)
-    parser.add_argument("--artifacts", default=os.getcwd())
-    OPTIONS, rest = parser.parse_known_args()
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    OPTIONS, ARGV = harness.parse_test_options("--chm")
+    unittest.main(argv=ARGV, verbosity=2)

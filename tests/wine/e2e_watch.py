@@ -2,9 +2,7 @@
 """The real TWendora.exe under Wine, driven as a user would: text copied from
 another program, the banner seen on the screen, clicks on it, and what the
 shell was asked to open."""
-import argparse
 import os
-import sys
 import time
 import unittest
 
@@ -160,10 +158,5 @@ class Watch(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--template", required=True)
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--clipboard-tool", required=True)
-    parser.add_argument("--artifacts", default=os.getcwd())
-    OPTIONS, rest = parser.parse_known_args()
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    OPTIONS, ARGV = harness.parse_test_options("--clipboard-tool")
+    unittest.main(argv=ARGV, verbosity=2)

@@ -6,10 +6,12 @@ process id. Output of Wine programs always goes to files, never to pipes:
 processes that Wine starts in the background would keep a pipe open.
 """
 
+import argparse
 import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -24,6 +26,18 @@ JAPANESE_FONTS = {
     "ＭＳ ゴシック": "IPAGothic",
     "MS Gothic": "IPAGothic",
 }
+
+
+def parse_test_options(*required):
+    """The options every end-to-end script takes, and the rest for unittest."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--template", required=True, help="the prepared Wine prefix")
+    parser.add_argument("--exe", required=True, help="TWendora.exe")
+    parser.add_argument("--artifacts", default=os.getcwd(), help="where screenshots go")
+    for name in required:
+        parser.add_argument(name, required=True)
+    options, rest = parser.parse_known_args()
+    return options, [sys.argv[0]] + rest
 
 
 def wine_env(prefix, display=None):

@@ -11,27 +11,6 @@ namespace {
 constexpr wchar_t kDialogClass[] = L"TWendoraDialog";
 constexpr wchar_t kDialogFont[] = L"ＭＳ Ｐゴシック";
 
-HINSTANCE Instance() {
-  return ::GetModuleHandleW(nullptr);
-}
-
-void RegisterDialogClass() {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (::GetClassInfoExW(Instance(), kDialogClass, &existing)) {
-    return;
-  }
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = ::DefWindowProcW;  // replaced per window below
-  wc.hInstance = Instance();
-  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.hIcon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(1));
-  wc.lpszClassName = kDialogClass;
-  ::RegisterClassExW(&wc);
-}
-
 struct ControlStyle {
   const wchar_t* window_class;
   DWORD style;
@@ -93,7 +72,7 @@ Win32DialogControl::Win32DialogControl(Win32Dialog& dialog, const platform::Cont
       style.ex_style, style.window_class, Widen(design.caption).c_str(),
       WS_CHILD | WS_VISIBLE | style.style, TwipsToPixelsX(b.left), TwipsToPixelsY(b.top),
       TwipsToPixelsX(b.width), TwipsToPixelsY(b.height), dialog.window(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr));
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr));
   ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (kind_ == platform::ControlKind::kFrame) {
     // Beneath the controls it surrounds; it takes no focus, so the tab order
@@ -164,9 +143,10 @@ void Win32DialogControl::Notify(WORD code) {
 // --- Dialog -----------------------------------------------------------
 
 Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design) : ui_(ui) {
-  RegisterDialogClass();
+  // The window procedure is set per window below, once the owner is known.
+  RegisterWindowClass(kDialogClass, ::DefWindowProcW, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   owner_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                 Instance(), nullptr));
+                                 ModuleInstance(), nullptr));
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   RECT frame{0, 0, TwipsToPixelsX(design.client_width), TwipsToPixelsY(design.client_height)};
@@ -178,7 +158,7 @@ Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design) : ui
   window_.reset(::CreateWindowExW(ex_style, kDialogClass, Widen(design.caption).c_str(), style,
                                   work.left + (work.right - work.left - width) / 2,
                                   work.top + (work.bottom - work.top - height) / 2, width, height,
-                                  owner_.get(), nullptr, Instance(), nullptr));
+                                  owner_.get(), nullptr, ModuleInstance(), nullptr));
   ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   ::SetWindowLongPtrW(window_.get(), GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(&Win32Dialog::WindowProc));

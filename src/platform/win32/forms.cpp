@@ -14,10 +14,6 @@ constexpr wchar_t kFormClass[] = L"TWendoraForm";
 constexpr wchar_t kPictureClass[] = L"TWendoraPicture";
 constexpr int kSmallIconId = 2;
 
-HINSTANCE Instance() {
-  return ::GetModuleHandleW(nullptr);
-}
-
 double TwipsPerPixel(int index) {
   HDC screen = ::GetDC(nullptr);
   const int dpi = ::GetDeviceCaps(screen, index);
@@ -27,23 +23,6 @@ double TwipsPerPixel(int index) {
 
 int Rounded(double value) {
   return static_cast<int>(std::lround(value));
-}
-
-// Registers a window class once per process; later calls find it registered.
-void RegisterClassOnce(const wchar_t* name, WNDPROC procedure) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (::GetClassInfoExW(Instance(), name, &existing)) {
-    return;
-  }
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = Instance();
-  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(1));
-  wc.lpszClassName = name;
-  ::RegisterClassExW(&wc);
 }
 
 // Stores the object that owns a window at its creation, so that the window
@@ -60,6 +39,27 @@ Owner* OwnerOf(HWND hwnd, UINT message, LPARAM lparam) {
 }
 
 }  // namespace
+
+HINSTANCE ModuleInstance() {
+  return ::GetModuleHandleW(nullptr);
+}
+
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (::GetClassInfoExW(ModuleInstance(), name, &existing)) {
+    return;
+  }
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = ModuleInstance();
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = ::LoadIconW(ModuleInstance(), MAKEINTRESOURCEW(1));
+  wc.hbrBackground = background;
+  wc.lpszClassName = name;
+  ::RegisterClassExW(&wc);
+}
 
 double TwipsPerPixelX() {
   return TwipsPerPixel(LOGPIXELSX);
@@ -93,13 +93,13 @@ bool SetPointerFor(const UiState& ui, LPARAM hit_test) {
 
 Win32Form::Win32Form(const UiState& ui, const platform::FormDesign& design)
     : ui_(ui), taskbar_created_message_(::RegisterWindowMessageW(L"TaskbarCreated")) {
-  RegisterClassOnce(kFormClass, &Win32Form::WindowProc);
+  RegisterWindowClass(kFormClass, &Win32Form::WindowProc);
   // A popup without caption or frame, and a tool window so that it has no
   // taskbar button. It is created hidden.
   window_.reset(::CreateWindowExW(
       WS_EX_TOOLWINDOW, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN, TwipsToPixelsX(design.left),
       TwipsToPixelsY(design.top), TwipsToPixelsX(design.client_width),
-      TwipsToPixelsY(design.client_height), nullptr, nullptr, Instance(), this));
+      TwipsToPixelsY(design.client_height), nullptr, nullptr, ModuleInstance(), this));
 }
 
 platform::Handle Win32Form::handle() const {
@@ -180,7 +180,7 @@ std::unique_ptr<platform::PictureBox> Win32Form::CreatePictureBox(const platform
 
 std::unique_ptr<platform::PictureBox> Win32Form::CreateNotifyIconHost(
     const platform::Bounds& bounds) {
-  auto icon = static_cast<HICON>(::LoadImageW(Instance(), MAKEINTRESOURCEW(kSmallIconId),
+  auto icon = static_cast<HICON>(::LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(kSmallIconId),
                                               IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
   if (icon == nullptr) {
     icon = ::CopyIcon(::LoadIconW(nullptr, IDI_APPLICATION));
@@ -246,14 +246,14 @@ Win32Timer::~Win32Timer() {
 Win32PictureBox::Win32PictureBox(const UiState& ui, HWND parent, const platform::Bounds& bounds,
                                  UniqueIcon picture)
     : ui_(ui), picture_(std::move(picture)) {
-  RegisterClassOnce(kPictureClass, &Win32PictureBox::WindowProc);
+  RegisterWindowClass(kPictureClass, &Win32PictureBox::WindowProc);
   const int width = TwipsToPixelsX(bounds.width);
   const int height = TwipsToPixelsY(bounds.height);
   // A box with a picture is the hidden host of the notification-area icon.
   const DWORD visible = picture_ ? 0 : WS_VISIBLE;
   window_.reset(::CreateWindowExW(0, kPictureClass, L"", WS_CHILD | visible,
                                   TwipsToPixelsX(bounds.left), TwipsToPixelsY(bounds.top), width,
-                                  height, parent, nullptr, Instance(), this));
+                                  height, parent, nullptr, ModuleInstance(), this));
   Resize(width, height);
 }
 

@@ -18,6 +18,12 @@ double TwipsPerPixelY();
 int TwipsToPixelsX(double twips);
 int TwipsToPixelsY(double twips);
 
+HINSTANCE ModuleInstance();
+
+// Registers a window class of the program once per process, with the
+// program's icon; later calls find it registered.
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background = nullptr);
+
 // A colour value as GDI takes it: system colours resolved.
 COLORREF ToColorRef(platform::Color color);
 
