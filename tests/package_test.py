@@ -9,7 +9,7 @@ import tempfile
 import zipfile
 
 WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "comdlg32.dll",
-                "version.dll", "winmm.dll", "msvcrt.dll", "advapi32.dll"}
+                "version.dll", "winmm.dll", "msvcrt.dll", "advapi32.dll", "ole32.dll"}
 FILES = {"TWendora.exe", "TWendora.chm", "Readme.txt"}
 
 

@@ -46,16 +46,15 @@ void DrawGradient(platform::PictureBox& target, double twips_per_pixel, std::int
   const float step_green = static_cast<float>(Difference(bottom_green, top_green) / rows);
   const float step_blue = static_cast<float>(Difference(bottom_blue, top_blue) / rows);
 
-  const std::int32_t whole_length = RoundToInt32(length);
-  const std::int32_t whole_p = RoundToInt32(p);
-  if (whole_p == 0) {
-    return;
-  }
-  const std::int32_t quotient = whole_length / whole_p;
-  if (quotient > INT16_MAX) {
+  // The last line's index: the whole number of pixel rows. With a whole
+  // number of twips per pixel this is the rounded length divided by it; at
+  // 175 % or 200 % scaling (8.57 or 7.5 twips per pixel) rounding the twips
+  // per pixel first would leave the bottom rows unpainted.
+  const double whole_rows = std::floor(rows + 1e-9);
+  if (whole_rows > INT16_MAX) {
     throw RuntimeError(kErrOverflow);
   }
-  const int last = quotient;
+  const int last = static_cast<int>(whole_rows);
 
   for (int i = 0; i <= last; ++i) {
     const int red = Component(top_red, i, step_red);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "app/fatal.h"
 #include "settings/number.h"
 #include "settings/profile.h"
 #include "tray/task_tray.h"
@@ -35,10 +36,8 @@ void Application::StartUp() {
   }
   try {
     RunStartUpSteps();
-  } catch (const RuntimeError& error) {
-    ReportFatalStartUpError(error);
-  } catch (const std::bad_alloc&) {
-    ReportFatalStartUpError(RuntimeError(kErrOutOfMemory));
+  } catch (const std::exception& error) {
+    ReportFatalError(platform_, title_, AsRuntimeError(error));
   }
 }
 
@@ -60,9 +59,11 @@ void Application::RunStartUpSteps() {
       platform_, settings_, *frmMain_,
       WatchHooks{[this] { ExitApplication(); }, [this] { frmSettings_->ShowModal(); }});
   frmMain_->on_timer = [this] { watchCycle_->Tick(); };
-  frmMain_->on_mouse_up = [this](int button) { watchCycle_->HandleAnnounceClick(button); };
+  frmMain_->on_mouse_up = [this](int button) {
+    RunGuarded(platform_, [&] { watchCycle_->HandleAnnounceClick(button); });
+  };
   frmMain_->picNotifyIcon().on_notify_icon = [this](std::uint32_t message) {
-    trayMenu_->HandleNotifyIconMessage(message);
+    RunGuarded(platform_, [&] { trayMenu_->HandleNotifyIconMessage(message); });
   };
   // A restarted shell forgets the icon: put it up again if it should be there.
   frmMain_->form().on_taskbar_created = [this] {
@@ -92,13 +93,6 @@ bool Application::AdvanceBuildCounter() {
   }
   WriteINI(platform_, DecimalText(count + 1), title_, "BuildNumber", file);
   return true;
-}
-
-void Application::ReportFatalStartUpError(const RuntimeError& error) {
-  const std::string text =
-      "実行時エラー '" + DecimalText(error.number()) + "':\r\n\r\n" + error.description();
-  platform_.ShowMessageBox(text, title_, platform::MessageBoxKind::kOkCritical, 0);
-  platform_.ExitProcess();
 }
 
 void Application::ExitApplication() {

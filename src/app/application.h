@@ -38,7 +38,6 @@ class Application {
   void RunStartUpSteps();
   // The developer's build counter; false when the user chose to end.
   bool AdvanceBuildCounter();
-  [[noreturn]] void ReportFatalStartUpError(const RuntimeError& error);
 
   platform::Platform& platform_;
   std::string title_;

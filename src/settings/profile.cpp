@@ -1,5 +1,6 @@
 #include "settings/profile.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/platform.h"
@@ -9,6 +10,73 @@ namespace {
 
 constexpr std::string_view kNewLine = "\r\n";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";  // little-endian, as Notepad writes it
+
+// A file saved as "Unicode" is UTF-16: it is read and rewritten as such.
+std::string Utf16ToUtf8(std::string_view bytes) {
+  std::string out;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    std::uint32_t c = static_cast<unsigned char>(bytes[i]) |
+                      (static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8);
+    if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size()) {
+      const std::uint32_t low =
+          static_cast<unsigned char>(bytes[i + 2]) |
+          (static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 3])) << 8);
+      if (low >= 0xDC00 && low < 0xE000) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      }
+    }
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::string Utf8ToUtf16(std::string_view text) {
+  std::string out;
+  const auto unit = [&out](std::uint32_t u) {
+    out += static_cast<char>(u & 0xFF);
+    out += static_cast<char>(u >> 8);
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::uint32_t c = lead;
+    std::size_t length = 1;
+    if (lead >= 0xF0 && i + 3 < text.size()) {
+      c = ((lead & 0x07u) << 18) | ((text[i + 1] & 0x3Fu) << 12) | ((text[i + 2] & 0x3Fu) << 6) |
+          (text[i + 3] & 0x3Fu);
+      length = 4;
+    } else if (lead >= 0xE0 && i + 2 < text.size()) {
+      c = ((lead & 0x0Fu) << 12) | ((text[i + 1] & 0x3Fu) << 6) | (text[i + 2] & 0x3Fu);
+      length = 3;
+    } else if (lead >= 0xC0 && i + 1 < text.size()) {
+      c = ((lead & 0x1Fu) << 6) | (text[i + 1] & 0x3Fu);
+      length = 2;
+    }
+    if (c >= 0x10000) {
+      unit(0xD800 + ((c - 0x10000) >> 10));
+      unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      unit(c);
+    }
+    i += length;
+  }
+  return out;
+}
 
 struct Line {
   std::string_view text;  // without its line end
@@ -185,6 +253,9 @@ std::string Join(const std::vector<Line>& lines, std::string_view prefix) {
 
 std::optional<std::string> ProfileLookup(std::string_view content, std::string_view section,
                                          std::string_view key) {
+  if (content.substr(0, kUtf16Bom.size()) == kUtf16Bom) {
+    return ProfileLookup(Utf16ToUtf8(content.substr(kUtf16Bom.size())), section, key);
+  }
   if (content.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
     content.remove_prefix(kUtf8Bom.size());
   }
@@ -203,6 +274,10 @@ std::optional<std::string> ProfileLookup(std::string_view content, std::string_v
 
 std::string ProfileAssign(std::string_view content, std::string_view section, std::string_view key,
                           std::string_view value) {
+  if (content.substr(0, kUtf16Bom.size()) == kUtf16Bom) {
+    const std::string text = Utf16ToUtf8(content.substr(kUtf16Bom.size()));
+    return std::string(kUtf16Bom) + Utf8ToUtf16(ProfileAssign(text, section, key, value));
+  }
   std::string_view bom;
   if (content.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
     bom = kUtf8Bom;

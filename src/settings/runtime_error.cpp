@@ -12,6 +12,8 @@ std::string ErrorDescription(int number) {
       return "インデックスが有効範囲にありません。";
     case kErrTypeMismatch:
       return "型が一致しません。";
+    case kErrInternal:
+      return "内部エラーです。";
     case kErrCantOpenClipboard:
       return "クリップボードを開けません。";
     default:

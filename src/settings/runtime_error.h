@@ -12,6 +12,7 @@ enum ErrorNumber : int {
   kErrOutOfMemory = 7,
   kErrSubscriptOutOfRange = 9,
   kErrTypeMismatch = 13,
+  kErrInternal = 51,
   kErrCantOpenClipboard = 521,
 };
 

@@ -1,6 +1,7 @@
 #include "settings_dialog/frm_settings.h"
 
 #include "announce/gradient.h"
+#include "app/fatal.h"
 #include "settings/number.h"
 #include "settings_dialog/color_dialog.h"
 #include "tray/task_tray.h"
@@ -14,6 +15,18 @@ constexpr const char* kNotANumber = "実行待ち時間には整数を入力し�
 constexpr int kKeyW = 87;
 constexpr int kKeyT = 84;
 constexpr int kKeyB = 66;
+
+// Counts the modal loops that a handler of the dialog waits in.
+class Busy {
+ public:
+  explicit Busy(int& depth) : depth_(depth) { ++depth_; }
+  ~Busy() { --depth_; }
+  Busy(const Busy&) = delete;
+  Busy& operator=(const Busy&) = delete;
+
+ private:
+  int& depth_;
+};
 
 platform::Color Rgb(std::int16_t red, std::int16_t green, std::int16_t blue) {
   return static_cast<platform::Color>(red + 256 * green + 65536 * blue);
@@ -37,17 +50,22 @@ void FrmSettings::ShowModal() {
   if (!Loaded()) {
     Load();
   }
-  form_->dialog->Hide();
+  // A dialog that waits on its own colour chooser or warning stays as it is;
+  // the call then waits for it all the same.
+  if (busy_ == 0) {
+    form_->dialog->Hide();
+  }
   // The dialog unloads itself on OK or Cancel; its window lives on among the
   // unloaded ones until this call has returned.
   platform::Dialog& dialog = *form_->dialog;
-  ++modal_depth_;
+  const Busy busy(busy_);
   dialog.ShowModal();
-  --modal_depth_;
 }
 
 void FrmSettings::Load() {
-  if (modal_depth_ == 0) {
+  // Unloaded dialogs are destroyed only when none of their handlers can be
+  // waiting in a modal loop.
+  if (busy_ == 0) {
     unloaded_.clear();
   }
   auto controls = std::make_unique<Controls>();
@@ -74,11 +92,17 @@ void FrmSettings::Load() {
   controls->optCancel =
       add(ControlKind::kOptionButton, "キャンセルする(&C)", {300, 1920, 2595, 255});
 
-  controls->cmdOK->on_click = [this] { cmdOK_Click(); };
+  controls->cmdOK->on_click = [this] { RunGuarded(platform_, [this] { cmdOK_Click(); }); };
   controls->cmdCancel->on_click = [this] { cmdCancel_Click(); };
-  controls->picTopColor->on_click = [this] { picTopColor_Click(); };
-  controls->picBottomColor->on_click = [this] { picBottomColor_Click(); };
-  dialog.on_key_up = [this](int key, int shift) { Form_KeyUp(key, shift); };
+  controls->picTopColor->on_click = [this] {
+    RunGuarded(platform_, [this] { picTopColor_Click(); });
+  };
+  controls->picBottomColor->on_click = [this] {
+    RunGuarded(platform_, [this] { picBottomColor_Click(); });
+  };
+  dialog.on_key_up = [this](int key, int shift) {
+    RunGuarded(platform_, [&] { Form_KeyUp(key, shift); });
+  };
   dialog.on_close = [this] { Unload(); };
   form_ = std::move(controls);
 
@@ -116,6 +140,7 @@ void FrmSettings::cmdOK_Click() {
   const std::string text = form_->txtWaitTime->Text();
   // A number that does not fit the wait time is refused like text.
   if (!ConvertsToInt32(text)) {
+    const Busy busy(busy_);
     platform_.ShowMessageBox(kNotANumber, platform_.ProductName(),
                              platform::MessageBoxKind::kOkExclamation, form_->dialog->handle());
     return;
@@ -167,8 +192,12 @@ void FrmSettings::picBottomColor_Click() {
 }
 
 void FrmSettings::ChooseColorFor(platform::DialogControl& swatch) {
-  const std::int32_t chosen = ShowColorDialog(platform_, form_->dialog->handle(),
-                                              static_cast<std::int32_t>(swatch.BackColor()));
+  std::int32_t chosen = -1;
+  {
+    const Busy busy(busy_);
+    chosen = ShowColorDialog(platform_, form_->dialog->handle(),
+                             static_cast<std::int32_t>(swatch.BackColor()));
+  }
   if (chosen == -1) {
     return;
   }

@@ -63,7 +63,7 @@ class FrmSettings {
   std::unique_ptr<Controls> form_;
   // Unloaded dialogs wait here until no handler of theirs can be running.
   std::vector<std::unique_ptr<Controls>> unloaded_;
-  int modal_depth_ = 0;
+  int busy_ = 0;  // modal loops (dialog, chooser, warning) its handlers wait in
   bool ColorChanged = false;
 };
 

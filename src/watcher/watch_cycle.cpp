@@ -1,7 +1,6 @@
 #include "watcher/watch_cycle.h"
 
-#include <new>
-
+#include "app/fatal.h"
 #include "settings/number.h"
 #include "settings/runtime_error.h"
 
@@ -81,8 +80,9 @@ void WatchCycle::Tick() {
       return;
     }
     ReportFatal(error.number(), error.description());
-  } catch (const std::bad_alloc&) {
-    ReportFatal(kErrOutOfMemory, ErrorDescription(kErrOutOfMemory));
+  } catch (const std::exception& other) {
+    const RuntimeError error = AsRuntimeError(other);
+    ReportFatal(error.number(), error.description());
   }
 }
 
@@ -266,7 +266,8 @@ void WatchCycle::OpenTarget(std::uint8_t kind) {
 void WatchCycle::ApplyWaitTime() {
   frmMain_.lblCancelAnnounce().SetCaption("");
   platform_.DoEvents();
-  const std::string value = ValueAfterCommandWord(platform_.ReadClipboardText().text);
+  // The announced text, not whatever the clipboard holds after the yield.
+  const std::string value = ValueAfterCommandWord(frmMain_.state.LastClipboardText);
   if (ConvertsToInt32(value)) {
     settings_.WaitTime = ToInt32(value);
   }

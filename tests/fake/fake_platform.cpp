@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 #include "settings/runtime_error.h"
 
@@ -352,6 +353,9 @@ void FakePlatform::SetForegroundWindow(platform::Handle window) {
 int FakePlatform::ShowPopupMenu(platform::Handle, const std::vector<platform::MenuItem>& items,
                                 int default_item) {
   calls.push_back("ShowPopupMenu");
+  if (menu_runs_out_of_memory) {
+    throw std::bad_alloc();
+  }
   menus.push_back(items);
   menu_defaults.push_back(default_item);
   if (menu_choices.empty()) {
@@ -366,6 +370,9 @@ std::int32_t FakePlatform::PickColor(platform::Handle owner, platform::Color ini
                                      const std::array<platform::Color, 16>& custom_colors) {
   calls.push_back("PickColor");
   color_dialogs.push_back({owner, initial, custom_colors});
+  if (pending_events) {
+    pending_events();
+  }
   if (color_choices.empty()) {
     return -1;
   }

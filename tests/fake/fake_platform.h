@@ -250,6 +250,7 @@ class FakePlatform final : public platform::Platform {
   // The user's answers: the popup menu item chosen (-1 none) and the colour
   // picked in the colour dialog (-1 cancelled); -1 when none is queued.
   std::deque<int> menu_choices;
+  bool menu_runs_out_of_memory = false;
   std::deque<std::int32_t> color_choices;
   // Runs while the modal dialog is shown (the test's hand on it).
   std::function<void(FakeDialog&)> while_modal;

@@ -89,6 +89,15 @@ TEST_F(GradientTest, HighDpiPixelRows) {
   EXPECT_EQ(Split(box.lines[0].color), (Rgb{255, 255, 255}));
 }
 
+TEST_F(GradientTest, FractionalTwipsPerPixelPaintEveryRow) {
+  // 192 DPI: 7.5 twips per pixel; the banner's 178 rows are all painted.
+  auto& box = Box(15360, 1335);
+  DrawGradient(box, 7.5, 255, 255, 255, 98, 255, 98, kTopToBottom);
+  ASSERT_EQ(box.lines.size(), 179u);
+  EXPECT_EQ(box.lines[177].y1, 177 * 7.5);
+  EXPECT_EQ(Split(box.lines[178].color), (Rgb{98, 255, 98}));
+}
+
 TEST(ColorComponents, SplitThePackedValue) {
   const std::int32_t color = 18 + 52 * 256 + 86 * 65536;
   EXPECT_EQ(GetRed(color), 18);

@@ -86,6 +86,27 @@ TEST(ProfileAssign, KeepsLineEndsAndByteOrderMark) {
             "\xEF\xBB\xBF[Settings]\nWaitTime=10\nZ=\xE3\x81\x82\n");
 }
 
+// A file in UTF-16 (little-endian, with its byte-order mark).
+std::string Utf16(std::u16string_view text) {
+  std::string out = "\xFF\xFE";
+  for (char16_t unit : text) {
+    out += static_cast<char>(unit & 0xFF);
+    out += static_cast<char>(unit >> 8);
+  }
+  return out;
+}
+
+TEST(ProfileAssign, KeepsAUtf16FileUtf16) {
+  const std::string before = Utf16(u"[Settings]\r\nWaitTime=7\r\n[Mine]\r\nx=1\r\n");
+  EXPECT_EQ(ProfileLookup(before, "settings", "WAITTIME"), "7");
+  EXPECT_EQ(ProfileAssign(before, "Settings", "WaitTime", "12"),
+            Utf16(u"[Settings]\r\nWaitTime=12\r\n[Mine]\r\nx=1\r\n"));
+  // Japanese text and a character outside the basic plane survive.
+  const std::string japanese = Utf16(u"[S]\r\nk=あ\U0001F600\r\n");
+  EXPECT_EQ(ProfileLookup(japanese, "S", "k"), "あ\U0001F600");
+  EXPECT_EQ(ProfileAssign(japanese, "S", "j", "1"), Utf16(u"[S]\r\nk=あ\U0001F600\r\nj=1\r\n"));
+}
+
 TEST(ProfileAssign, RoundTripsEveryKeyOnce) {
   std::string content = "[Settings]\r\nTopColorb=0\r\n";
   for (int i = 0; i < 3; ++i) {

@@ -336,6 +336,15 @@ TEST_F(TrayTest, ExitSavesAndEnds) {
             "[Settings]\r\nWaitTime=9\r\n");
 }
 
+TEST_F(TrayTest, AnErrorInAnEventHandlerIsReportedAndEnds) {
+  Start();
+  platform_.menu_runs_out_of_memory = true;
+  EXPECT_THROW(Message(517), ProcessExited);
+  ASSERT_EQ(platform_.message_boxes.size(), 1u);
+  EXPECT_EQ(platform_.message_boxes[0].title, "TWendora");
+  EXPECT_EQ(platform_.message_boxes[0].text, "実行時エラー '7':\r\n\r\nメモリが不足しています。");
+}
+
 TEST_F(TrayTest, TheIconReturnsWhenTheShellRestarts) {
   Start();
   platform_.forms.at(0)->on_taskbar_created();
@@ -375,6 +384,31 @@ TEST_F(SettingsCommandTest, OpensTheDialogModalAndTheTickWaits) {
   // Copying it again while it stays on the clipboard does nothing more.
   Tick();
   EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), "Dialog.ShowModal"), 1);
+}
+
+TEST_F(SettingsCommandTest, WhileTheColourChooserIsOpen) {
+  Start();
+  FakeDialog& d = Open();
+  // The command word arrives while the dialog waits on its colour chooser.
+  platform_.pending_events = [&] {
+    platform_.pending_events = nullptr;
+    platform_.SetClipboard("WendoraChangeSetting");
+    Tick();
+  };
+  platform_.while_modal = [&](FakeDialog& shown) {
+    EXPECT_EQ(&shown, &d);
+    Cancel(shown).Click();
+  };
+  platform_.color_choices = {0x0000FF};
+  platform_.calls.clear();
+  Top(d).Click();
+  // It was not hidden under the open chooser, and survived its unloading.
+  EXPECT_EQ(CountCalls("Dialog.Hide"), 1u);  // the Cancel
+  EXPECT_EQ(CountCalls("Dialog.ShowModal"), 1u);
+  EXPECT_FALSE(Settings().Loaded());
+  EXPECT_EQ(Current().TopColorR, 255);
+  // The next opening loads a fresh dialog from the current settings.
+  EXPECT_EQ(Top(Open()).back_color, kWhite);
 }
 
 TEST_F(SettingsCommandTest, AnOpenDialogComesBackModalAsItWas) {

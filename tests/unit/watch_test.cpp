@@ -342,6 +342,15 @@ TEST_F(WatchTest, TheWaitTimeCommand) {
             "Wendora の命令語がクリップボードに格納されました。待ち時間を  7.5秒に変更します。");
 }
 
+TEST_F(WatchTest, TheWaitTimeComesFromTheAnnouncedText) {
+  Start();
+  Copy("WendoraWaitTime=10");
+  // Another text copied just as the command is applied does not count.
+  platform_.pending_events = [&] { platform_.SetClipboard("Order number: 0012345"); };
+  Tick(4000);
+  EXPECT_EQ(app_->settings().WaitTime, 10);
+}
+
 TEST_F(WatchTest, IgnoredAndCancelledWaitTimeCommandsChangeNothing) {
   Start();
   Copy("http://host/");

@@ -92,6 +92,15 @@ void SystemWrite(const Step& step, const std::string& file) {
   ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());  // flush the cache
 }
 
+std::string Utf16(std::u16string_view text) {
+  std::string out = "\xFF\xFE";
+  for (char16_t unit : text) {
+    out += static_cast<char>(unit & 0xFF);
+    out += static_cast<char>(unit >> 8);
+  }
+  return out;
+}
+
 std::vector<Case> Cases() {
   const std::string long_value(300, '7');
   return {
@@ -145,6 +154,10 @@ std::vector<Case> Cases() {
        "; top comment\r\n[Settings]\r\n; inside\r\nWaitTime=4\r\n",
        {Write("Settings", "WaitTime", "5"), Read("Settings", "WaitTime")}},
       {"missing folder", std::nullopt, {Write("Settings", "WaitTime", "4")}, true},
+      {"a file saved as Unicode",
+       Utf16(u"[Settings]\r\nWaitTime=7\r\nName=日本語\r\n[Tail]\r\nx=1\r\n"),
+       {Read("Settings", "WaitTime"), Read("Settings", "Name"), Write("Settings", "WaitTime", "12"),
+        Write("Settings", "DefaultAction", "1"), Read("Settings", "WaitTime")}},
   };
 }
 

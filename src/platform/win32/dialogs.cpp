@@ -224,10 +224,12 @@ void Win32Dialog::ShowModal() {
   ::EnumThreadWindows(::GetCurrentThreadId(), &CollectWindow, reinterpret_cast<LPARAM>(&disabled));
   // Only windows the user can reach: hidden ones (the input method's among
   // them) must keep working.
+  // Nor windows of the dialog's own (a colour dialog or a warning it waits on).
   disabled.erase(std::remove_if(disabled.begin(), disabled.end(),
                                 [this](HWND hwnd) {
                                   return hwnd == window_.get() || !::IsWindowVisible(hwnd) ||
-                                         !::IsWindowEnabled(hwnd);
+                                         !::IsWindowEnabled(hwnd) ||
+                                         ::GetWindow(hwnd, GW_OWNER) == window_.get();
                                 }),
                  disabled.end());
   for (HWND hwnd : disabled) {

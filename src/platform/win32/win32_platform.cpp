@@ -236,18 +236,28 @@ bool Win32Platform::ReplaceFileAtomically(const std::string& path, std::string_v
     written = file && WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
   }
   bool replaced = false;
-  if (written) {
+  // A virus scanner or indexer may hold the new file open for a moment:
+  // try a few times before giving up.
+  for (int attempt = 0; written && !replaced && attempt < 5; ++attempt) {
+    if (attempt > 0) {
+      ::Sleep(50);
+    }
     // ReplaceFileW keeps the old file's attributes and security; where it
     // cannot be used (no old file, or a file system without support), a
     // write-through rename does the same job.
-    replaced = exists && ::ReplaceFileW(target.c_str(), temp, nullptr,
-                                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    replaced = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
+               ::ReplaceFileW(target.c_str(), temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                              nullptr, nullptr);
     if (!replaced) {
       replaced = ::MoveFileExW(temp, target.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
   }
-  if (!replaced) {
+  // The temporary file goes only while the old file is still in place: a
+  // replacement that failed halfway may have removed it already, and then
+  // the temporary file holds the only copy.
+  const bool old_file_kept = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (!replaced && (old_file_kept || !exists)) {
     ::DeleteFileW(temp);
   }
   return replaced;
