@@ -22,4 +22,4 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ mingw-w64 wine64 fp-utils)
-TEST_PACKAGES=(googletest clang-format python3 xvfb xclip xdotool x11-utils imagemagick fonts-ipafont)
+TEST_PACKAGES=(googletest clang-format clang libclang-rt-14-dev python3 xvfb openbox xclip xdotool x11-utils imagemagick fonts-ipafont)

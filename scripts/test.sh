@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: the native unit tests (with AddressSanitizer and UBSan),
-# the 32-bit and 64-bit Windows builds, and the Windows tests under Wine in a
-# virtual display. Installs missing Debian packages when run as root.
+# the fuzzers for 30 s each, the 32-bit and 64-bit Windows builds, and the
+# Windows tests under Wine in a virtual display with a window manager.
+# Installs missing Debian packages when run as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -16,6 +17,9 @@ echo "== Native build and unit tests"
 cmake --preset linux -DWENDORA_TESTS=ON
 cmake --build --preset linux -j "$jobs"
 ctest --preset linux -j "$jobs"
+
+echo "== Fuzzing"
+scripts/fuzz.sh
 
 echo "== 32-bit Windows build"
 cmake --preset win32 -DWENDORA_TESTS=ON

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Checks the release packages: each zip holds exactly the program, its help
-file and the read-me, and the program needs no DLL beyond Windows' own."""
+file and the read-me, the program needs no DLL beyond Windows' own, and it
+carries no symbols or debugging information."""
 import os
 import re
 import subprocess
@@ -27,11 +28,17 @@ def check(zip_path):
             exe = archive.extract(top + "/TWendora.exe", folder)
             tool = "x86_64-w64-mingw32-objdump" if arch == "win64" else "i686-w64-mingw32-objdump"
             dump = subprocess.run([tool, "-p", exe], capture_output=True, text=True, check=True)
+            headers = subprocess.run([tool, "-f", "-h", exe], capture_output=True, text=True,
+                                     check=True)
+            size = os.path.getsize(exe)
+    debug = re.findall(r"\s(\.debug\S*)", headers.stdout)
+    assert not debug, "%s: TWendora.exe carries %s" % (name, debug)
+    assert "HAS_SYMS" not in headers.stdout, name + ": TWendora.exe has symbols"
     dlls = {d.lower() for d in re.findall(r"DLL Name: (\S+)", dump.stdout)}
     assert dlls, name + ": no imports found"
     foreign = dlls - WINDOWS_DLLS
     assert not foreign, "%s: TWendora.exe needs %s" % (name, sorted(foreign))
-    print("%s: %s; imports %s" % (name, sorted(FILES), sorted(dlls)))
+    print("%s: %s; TWendora.exe %d bytes; imports %s" % (name, sorted(FILES), size, sorted(dlls)))
 
 
 if __name__ == "__main__":

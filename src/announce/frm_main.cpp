@@ -1,7 +1,9 @@
 #include "announce/frm_main.h"
 
+#include <cmath>
+
 #include "announce/gradient.h"
-#include "settings/runtime_error.h"
+#include "base/text.h"
 
 namespace wendora {
 namespace {
@@ -10,7 +12,10 @@ namespace {
 // screen, so it stays out of sight even if it were shown before a slide-in.
 constexpr platform::FormDesign kDesign{0, -4950, 8895, 1335};
 constexpr double kLabelMargin = 240;
+constexpr double kUrlHeight = 495;
+constexpr double kLineHeight = 255;
 constexpr const char* kFontName = "ＭＳ Ｐゴシック";
+constexpr platform::Color kLinkBlue = 0xFF0000;  // red 0, green 0, blue 255
 
 }  // namespace
 
@@ -20,10 +25,11 @@ FrmMain::FrmMain(platform::Platform& platform, const CurrentSettings& settings)
 void FrmMain::Load() {
   form_ = platform_.CreateForm(kDesign);
   picMainContainer_ = form_->CreatePictureBox({0, 0, 8895, 1335});
-  lblURL_ = picMainContainer_->CreateLabel({kLabelMargin, 120, 8415, 495}, {kFontName, 18});
-  lblAnnounce_ = picMainContainer_->CreateLabel({kLabelMargin, 660, 8415, 255}, {kFontName, 9});
+  lblURL_ = picMainContainer_->CreateLabel({kLabelMargin, 120, 8415, kUrlHeight}, {kFontName, 18});
+  lblAnnounce_ =
+      picMainContainer_->CreateLabel({kLabelMargin, 660, 8415, kLineHeight}, {kFontName, 9});
   lblCancelAnnounce_ =
-      picMainContainer_->CreateLabel({kLabelMargin, 960, 8415, 255}, {kFontName, 9});
+      picMainContainer_->CreateLabel({kLabelMargin, 960, 8415, kLineHeight}, {kFontName, 9});
   picNotifyIcon_ = form_->CreateNotifyIconHost({8040, 0, 375, 375});
   tmrWatchingClipBoard_ = form_->CreateTimer(100);
 
@@ -50,21 +56,13 @@ void FrmMain::Load() {
   lblURL_->SetWidth(label_width);
   lblAnnounce_->SetWidth(label_width);
   lblCancelAnnounce_->SetWidth(label_width);
+  const double tpp_x = platform_.TwipsPerPixelX();
+  const double tpp_y = platform_.TwipsPerPixelY();
+  url_limit_ = VisibleCharacterLimit(label_width, kUrlHeight, tpp_x, tpp_y);
+  line_limit_ = VisibleCharacterLimit(label_width, kLineHeight, tpp_x, tpp_y);
 
   PaintGradient(settings_.TopColorR, settings_.TopColorG, settings_.TopColorB,
                 settings_.BottomColorR, settings_.BottomColorG, settings_.BottomColorB);
-
-  // A clipboard held by another program at this moment counts as empty.
-  try {
-    state.LastClipboardText = platform_.ReadClipboardText().text;
-  } catch (const RuntimeError& error) {
-    if (error.number() != kErrCantOpenClipboard) {
-      throw;
-    }
-    state.LastClipboardText.clear();
-  }
-  state.CountdownStart.reset();
-  state.PendingAction = None;
 }
 
 void FrmMain::PaintGradient(std::int16_t top_red, std::int16_t top_green, std::int16_t top_blue,
@@ -72,6 +70,36 @@ void FrmMain::PaintGradient(std::int16_t top_red, std::int16_t top_green, std::i
                             std::int16_t bottom_blue) {
   DrawGradient(*picMainContainer_, platform_.TwipsPerPixelY(), top_red, top_green, top_blue,
                bottom_red, bottom_green, bottom_blue, kTopToBottom);
+}
+
+void FrmMain::ShowAddress(std::string_view address) {
+  lblURL_->SetFontUnderline(true);
+  lblURL_->SetForeColor(kLinkBlue);
+  lblURL_->SetCaption(FirstUtf16Units(address, url_limit_));
+}
+
+void FrmMain::ShowCommandTitle(std::string_view title) {
+  lblURL_->SetFontUnderline(false);
+  lblURL_->SetForeColor(platform::kButtonTextColor);
+  lblURL_->SetCaption(FirstUtf16Units(title, url_limit_));
+}
+
+void FrmMain::SetExplanation(std::string_view text) {
+  lblAnnounce_->SetCaption(FirstUtf16Units(text, line_limit_));
+}
+
+void FrmMain::SetCountdownText(std::string_view text) {
+  lblCancelAnnounce_->SetCaption(FirstUtf16Units(text, line_limit_));
+}
+
+void FrmMain::Hide() {
+  form_->Hide();
+  // The next announcement sets all three again.
+  for (platform::Label* label : {lblURL_.get(), lblAnnounce_.get(), lblCancelAnnounce_.get()}) {
+    if (!label->Caption().empty()) {
+      label->SetCaption("");
+    }
+  }
 }
 
 void FrmMain::SlideIn() {
@@ -87,6 +115,13 @@ void FrmMain::SlideIn() {
     platform_.Sleep(1);
   }
   platform_.SetFineTimerResolution(false);
+}
+
+std::size_t VisibleCharacterLimit(double width, double height, double twips_per_pixel_x,
+                                  double twips_per_pixel_y) {
+  const double columns = std::ceil(width / twips_per_pixel_x);
+  const double lines = std::floor(height / twips_per_pixel_y / 8) + 1;
+  return columns > 0 ? static_cast<std::size_t>(columns * lines) : 0;
 }
 
 }  // namespace wendora

@@ -1,56 +1,42 @@
 // The announcement window: the program's main form. It is created once,
 // hidden, at start-up and lives until the process ends. It shows the banner
 // (the recognised address on a gradient, an explanation and a countdown) and
-// carries the invisible parts of the program: the watch timer, the host of
-// the notification-area icon and the watch state.
+// carries the invisible parts of the program: the watch timer and the host
+// of the notification-area icon.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 #include "settings/settings.h"
 
 namespace wendora {
 
-enum PendingActionCode : std::uint8_t {
-  None = 0,
-  OpenURL = 1,
-  OpenPath = 2,
-  SetWaitTime = 10,
-  ExitProgram = 255,
-};
-
-// Shared by the watch timer's tick and the click handler.
-struct WatchState {
-  // The clipboard text that the previous tick saw.
-  std::string LastClipboardText;
-  // The extended tick count at which the running countdown began; empty when
-  // no countdown runs.
-  std::optional<std::int64_t> CountdownStart;
-  // What an OpenURL or OpenPath action opens.
-  std::string TargetText;
-  std::uint8_t PendingAction = None;
-  // 0: run when the countdown ends unless cancelled; 1: run only on a click.
-  std::uint8_t WaitForClick = 0;
-};
-
 class FrmMain {
  public:
   FrmMain(platform::Platform& platform, const CurrentSettings& settings);
 
-  // The load handler: lays the window out across the screen, paints the
-  // gradient, and takes the clipboard's present text as already seen. The
-  // window stays hidden.
+  // The load handler: lays the window out across the screen and paints the
+  // gradient. The window stays hidden.
   void Load();
+
+  // What the banner shows: an address or path (underlined, in blue) or a
+  // command's title (plain, in the button-text colour), an explanation and
+  // the countdown line. Each label gets no more of its text than it can show.
+  void ShowAddress(std::string_view address);
+  void ShowCommandTitle(std::string_view title);
+  void SetExplanation(std::string_view text);
+  void SetCountdownText(std::string_view text);
 
   // Shows the window and slides it down from above the top edge of the
   // screen, one pixel per step; returns when it stands at the top.
   void SlideIn();
-  void Hide() { form_->Hide(); }
+  // Hides the window and lets go of its texts.
+  void Hide();
 
   // Repaints the background from the given colours, top to bottom.
   void PaintGradient(std::int16_t top_red, std::int16_t top_green, std::int16_t top_blue,
@@ -62,8 +48,6 @@ class FrmMain {
   platform::Label& lblAnnounce() { return *lblAnnounce_; }
   platform::Label& lblCancelAnnounce() { return *lblCancelAnnounce_; }
   platform::PictureBox& picNotifyIcon() { return *picNotifyIcon_; }
-
-  WatchState state;
 
   // The watch timer's event, and a mouse button released anywhere on the
   // banner (the background or any of its labels).
@@ -80,6 +64,14 @@ class FrmMain {
   std::unique_ptr<platform::Label> lblCancelAnnounce_;
   std::unique_ptr<platform::PictureBox> picNotifyIcon_;
   std::unique_ptr<platform::Timer> tmrWatchingClipBoard_;
+  // How many characters each label can show at most.
+  std::size_t url_limit_ = 0;
+  std::size_t line_limit_ = 0;
 };
+
+// The most characters a label of that size (in twips) can show: no character
+// is narrower than a pixel, and no line is lower than 8 pixels.
+std::size_t VisibleCharacterLimit(double width, double height, double twips_per_pixel_x,
+                                  double twips_per_pixel_y);
 
 }  // namespace wendora

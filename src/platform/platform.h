@@ -158,9 +158,19 @@ struct FormDesign {
   double client_height = 0;
 };
 
+// How a read of the clipboard's text went.
+enum class ClipboardRead {
+  kText,     // the text was read (it may be empty)
+  kNoText,   // the clipboard holds no text
+  kPending,  // the program that owns the clipboard has not handed the text
+             // over yet (it may hang): ask again later
+  kFailed,   // text is on offer, but the read gave nothing
+};
+
 // The text on the clipboard, and whether its owner asked clipboard watchers
 // to look away from it (as password managers do).
 struct ClipboardText {
+  ClipboardRead status = ClipboardRead::kText;
   std::string text;
   bool private_content = false;
 };
@@ -280,9 +290,10 @@ class Platform {
   virtual void DoEvents() = 0;
 
   // Clipboard. ReadClipboardText raises error 521 when the clipboard cannot
-  // be opened; it gives empty text when there is none. The sequence number
-  // changes whenever the clipboard's contents change (0 if unknown).
-  virtual bool ClipboardHasText() = 0;
+  // be opened. It never waits long for the program that owns the clipboard:
+  // while that program keeps the text back, the read is pending, and a later
+  // call takes it up again. The sequence number changes whenever the
+  // clipboard's contents change (0 if unknown); reading it never waits.
   virtual ClipboardText ReadClipboardText() = 0;
   virtual std::uint32_t ClipboardSequenceNumber() = 0;
 

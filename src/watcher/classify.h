@@ -35,7 +35,12 @@ inline constexpr std::string_view kWaitTimeCommand = "WendoraWaitTime=";
 inline constexpr std::string_view kChangeSettingCommand = "WendoraChangeSetting";
 inline constexpr std::string_view kExitCommand = "ExitWendora";
 
+// The longest address or path the shell can open, in UTF-16 units. A longer
+// one is not recognised.
+inline constexpr std::size_t kMaxTargetUnits = 32767;
+
 // The text is taken whole: no trimming, no case change, line breaks kept.
+// The target is the text with a repaired or added front.
 Classification ClassifyClipboardText(std::string_view text);
 
 }  // namespace wendora

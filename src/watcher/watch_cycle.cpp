@@ -7,8 +7,7 @@
 namespace wendora {
 namespace {
 
-constexpr platform::Color kLinkBlue = 0xFF0000;  // red 0, green 0, blue 255
-constexpr int kShowWindow = 5;                   // SW_SHOW
+constexpr int kShowWindow = 5;  // SW_SHOW
 
 constexpr const char* kUrlAnnounce =
     "URL を示すと思われる文字列がクリップ ボードに格納されました。"
@@ -63,7 +62,20 @@ WatchCycle::WatchCycle(platform::Platform& platform, CurrentSettings& settings, 
       settings_(settings),
       frmMain_(frmMain),
       hooks_(std::move(hooks)),
-      clock_(platform) {}
+      clock_(platform) {
+  // A clipboard that another program holds, or whose text its owner keeps
+  // back, counts as empty: its text is announced once it can be read.
+  try {
+    platform::ClipboardText clip = platform_.ReadClipboardText();
+    if (clip.status == platform::ClipboardRead::kText) {
+      state_.LastClipboardText = SeenText(clip.text);
+    }
+  } catch (const RuntimeError& error) {
+    if (error.number() != kErrCantOpenClipboard) {
+      throw;
+    }
+  }
+}
 
 void WatchCycle::Tick() {
   // The timer keeps firing while a tick yields to the message loop; the
@@ -93,43 +105,73 @@ void WatchCycle::ReportFatal(int number, const std::string& description) {
 }
 
 void WatchCycle::RunTick() {
-  WatchState& state = frmMain_.state;
   clock_.Now();  // keeps the extended tick count current
 
   // An unchanged clipboard is neither read nor compared again, so an idle
   // tick costs the same whatever the size of the text.
   const std::uint32_t sequence = platform_.ClipboardSequenceNumber();
-  const bool unchanged = sequence != 0 && sequence == seen_sequence_;
-  const bool has_text = unchanged ? seen_has_text_ : platform_.ClipboardHasText();
-  if (!has_text) {
-    seen_sequence_ = sequence;
-    seen_has_text_ = false;
+  if (sequence == 0 || sequence != seen_sequence_) {
+    if (ReadNewText(sequence) == Next::kEndTick) {
+      return;
+    }
+  } else if (!seen_has_text_) {
     Reset();
     return;
   }
-  if (!unchanged) {
-    platform::ClipboardText clip = platform_.ReadClipboardText();
-    seen_sequence_ = sequence;
-    seen_has_text_ = true;
-    if (clip.private_content) {
-      // Its owner (a password manager) asked not to be watched: never show
-      // or open it, and count it as seen.
-      Reset();
-      state.LastClipboardText = std::move(clip.text);
-      return;
-    }
-    if (clip.text != state.LastClipboardText) {
-      HandleNewText(clip.text);
-      return;
-    }
-  }
-  if (state.CountdownStart) {
+  if (state_.CountdownStart) {
     Countdown();
   }
 }
 
+WatchCycle::Next WatchCycle::ReadNewText(std::uint32_t sequence) {
+  platform::ClipboardText clip = platform_.ReadClipboardText();
+  switch (clip.status) {
+    case platform::ClipboardRead::kNoText:
+      // An emptied clipboard, or one with a picture only: the announcement
+      // ends, and the text seen last stays as it was.
+      seen_sequence_ = sequence;
+      seen_has_text_ = false;
+      failing_since_.reset();
+      Reset();
+      return Next::kEndTick;
+    case platform::ClipboardRead::kPending:
+      // The program that owns the clipboard has not handed the text over
+      // yet. Everything else goes on; a later tick asks again, until the
+      // text comes or the clipboard changes.
+      return Next::kCountdown;
+    case platform::ClipboardRead::kFailed:
+      // Text is on offer but the read gave none: try again for a while,
+      // then take it as an empty text.
+      if (!failing_since_ || failing_sequence_ != sequence) {
+        failing_since_ = clock_.Now();
+        failing_sequence_ = sequence;
+      }
+      if (clock_.Now() - *failing_since_ < kFailedReadRetryMs) {
+        return Next::kCountdown;
+      }
+      clip.text.clear();
+      break;
+    case platform::ClipboardRead::kText:
+      break;
+  }
+  failing_since_.reset();
+  seen_sequence_ = sequence;
+  seen_has_text_ = true;
+  if (clip.private_content) {
+    // Its owner (a password manager) asked not to be watched: never show
+    // or open it, and count it as seen.
+    Reset();
+    state_.LastClipboardText = SeenText(clip.text);
+    return Next::kEndTick;
+  }
+  if (!state_.LastClipboardText.Matches(clip.text)) {
+    HandleNewText(clip.text);
+    return Next::kEndTick;
+  }
+  return Next::kCountdown;
+}
+
 void WatchCycle::HandleNewText(const std::string& text) {
-  WatchState& state = frmMain_.state;
   const Classification c = ClassifyClipboardText(text);
   switch (c.kind) {
     case ClipTextKind::Url:
@@ -138,19 +180,21 @@ void WatchCycle::HandleNewText(const std::string& text) {
       Announce(c);
       break;
     case ClipTextKind::WaitTimeCommand:
-      AnnounceCommand(kWaitTimeTitle,
-                      std::string(kCommandAnnounce) + "待ち時間を " + ValueAfterCommandWord(text) +
-                          "秒に変更します。",
-                      SetWaitTime);
+      wait_time_value_ = ValueAfterCommandWord(text);
+      AnnounceCommand(
+          kWaitTimeTitle,
+          std::string(kCommandAnnounce) + "待ち時間を " + wait_time_value_ + "秒に変更します。",
+          Action::SetWaitTime);
       break;
     case ClipTextKind::ExitCommand:
-      AnnounceCommand(kExitTitle, std::string(kCommandAnnounce) + kExitAnnounce, ExitProgram);
+      AnnounceCommand(kExitTitle, std::string(kCommandAnnounce) + kExitAnnounce,
+                      Action::ExitProgram);
       break;
     case ClipTextKind::ChangeSettingCommand:
       // No announcement: a running countdown goes on, with nothing to run.
       hooks_.change_settings();
-      state.PendingAction = None;
-      state.WaitForClick = ModeFromDefaultAction();
+      state_.PendingAction = Action::None;
+      state_.WaitForClick = ModeFromDefaultAction();
       break;
     case ClipTextKind::IgnoredCommand:
       break;
@@ -158,97 +202,89 @@ void WatchCycle::HandleNewText(const std::string& text) {
       Reset();
       break;
   }
-  state.LastClipboardText = text;
+  state_.LastClipboardText = SeenText(text);
 }
 
 void WatchCycle::Announce(const Classification& c) {
-  WatchState& state = frmMain_.state;
-  frmMain_.lblURL().SetFontUnderline(true);
-  frmMain_.lblURL().SetForeColor(kLinkBlue);
-  frmMain_.lblURL().SetCaption(c.target);
+  frmMain_.ShowAddress(c.target);
   if (c.kind == ClipTextKind::Url) {
-    frmMain_.lblAnnounce().SetCaption(kUrlAnnounce);
+    frmMain_.SetExplanation(kUrlAnnounce);
   } else if (c.kind == ClipTextKind::Path) {
-    frmMain_.lblAnnounce().SetCaption(kPathAnnounce);
+    frmMain_.SetExplanation(kPathAnnounce);
   } else {
-    frmMain_.lblAnnounce().SetCaption(kLooseUrlAnnounce);
+    frmMain_.SetExplanation(kLooseUrlAnnounce);
   }
-  frmMain_.lblCancelAnnounce().SetCaption(c.kind == ClipTextKind::LooseUrl
-                                              ? texts::ClickWithin(settings_.WaitTime)
-                                              : texts::CancelWithin(settings_.WaitTime));
+  frmMain_.SetCountdownText(c.kind == ClipTextKind::LooseUrl
+                                ? texts::ClickWithin(settings_.WaitTime)
+                                : texts::CancelWithin(settings_.WaitTime));
   BeginAnnouncement();
-  state.TargetText = c.target;
-  state.PendingAction = c.kind == ClipTextKind::Path ? OpenPath : OpenURL;
-  state.WaitForClick = c.mode == ModeRule::AlwaysClick ? 1 : ModeFromDefaultAction();
+  state_.TargetText = c.target;
+  state_.PendingAction = c.kind == ClipTextKind::Path ? Action::OpenPath : Action::OpenURL;
+  state_.WaitForClick = c.mode == ModeRule::AlwaysClick ? Mode::Click : ModeFromDefaultAction();
 }
 
-void WatchCycle::AnnounceCommand(const char* title, const std::string& explanation,
-                                 std::uint8_t action) {
-  frmMain_.lblURL().SetFontUnderline(false);
-  frmMain_.lblURL().SetForeColor(platform::kButtonTextColor);
-  frmMain_.lblURL().SetCaption(title);
-  frmMain_.lblAnnounce().SetCaption(explanation);
-  frmMain_.lblCancelAnnounce().SetCaption(texts::CancelWithin(settings_.WaitTime));
+void WatchCycle::AnnounceCommand(const char* title, const std::string& explanation, Action action) {
+  frmMain_.ShowCommandTitle(title);
+  frmMain_.SetExplanation(explanation);
+  frmMain_.SetCountdownText(texts::CancelWithin(settings_.WaitTime));
   BeginAnnouncement();
-  frmMain_.state.PendingAction = action;
-  frmMain_.state.WaitForClick = ModeFromDefaultAction();
+  state_.PendingAction = action;
+  state_.WaitForClick = ModeFromDefaultAction();
 }
 
 void WatchCycle::BeginAnnouncement() {
   frmMain_.SlideIn();
   frmMain_.form().SetTopmost();
-  frmMain_.state.CountdownStart = clock_.Now();
+  state_.CountdownStart = clock_.Now();
 }
 
 void WatchCycle::Countdown() {
   const std::int64_t remaining = Remaining();
   if (remaining > 0) {
     const std::int64_t seconds = remaining / 1000;
-    frmMain_.lblCancelAnnounce().SetCaption(frmMain_.state.WaitForClick == 0
-                                                ? texts::CancelWithin(seconds)
-                                                : texts::ClickWithin(seconds));
+    frmMain_.SetCountdownText(state_.WaitForClick == Mode::Run ? texts::CancelWithin(seconds)
+                                                               : texts::ClickWithin(seconds));
   } else {
     RunOut();
   }
 }
 
 void WatchCycle::RunOut() {
-  const WatchState& state = frmMain_.state;
-  const bool run = state.WaitForClick == 0;
-  switch (state.PendingAction) {
-    case OpenURL:
-    case OpenPath:
+  const bool run = state_.WaitForClick == Mode::Run;
+  switch (state_.PendingAction) {
+    case Action::OpenURL:
+    case Action::OpenPath:
       if (run) {
-        OpenTarget(state.PendingAction);
+        OpenTarget(state_.PendingAction);
       }
       Reset();
       break;
-    case SetWaitTime:
+    case Action::SetWaitTime:
       if (run) {
         ApplyWaitTime();
       }
       Reset();
       break;
-    case ExitProgram:
+    case Action::ExitProgram:
       // In click mode the banner stands, run out, until a left click.
       if (run) {
-        frmMain_.lblCancelAnnounce().SetCaption("");
+        frmMain_.SetCountdownText("");
         platform_.DoEvents();
         hooks_.exit_application();
       }
       break;
-    default:
+    case Action::None:
       break;
   }
 }
 
-void WatchCycle::OpenTarget(std::uint8_t kind) {
+void WatchCycle::OpenTarget(Action kind) {
   const platform::Handle owner = frmMain_.form().handle();
-  frmMain_.lblCancelAnnounce().SetCaption(kBusy);
+  frmMain_.SetCountdownText(kBusy);
   platform_.SetMousePointer(platform::MousePointer::kBusy);
   platform_.DoEvents();
-  const std::string& target = frmMain_.state.TargetText;
-  if (kind == OpenURL) {
+  const std::string& target = state_.TargetText;
+  if (kind == Action::OpenURL) {
     platform_.ShellExecuteVerb(owner, "open", "about:blank", "", "", kShowWindow);
     platform_.ShellExecuteVerb(owner, "open", target, "", "", kShowWindow);
   } else if (platform_.PathExists(target)) {
@@ -264,46 +300,42 @@ void WatchCycle::OpenTarget(std::uint8_t kind) {
 }
 
 void WatchCycle::ApplyWaitTime() {
-  frmMain_.lblCancelAnnounce().SetCaption("");
+  frmMain_.SetCountdownText("");
   platform_.DoEvents();
-  // The announced text, not whatever the clipboard holds after the yield.
-  const std::string value = ValueAfterCommandWord(frmMain_.state.LastClipboardText);
-  if (ConvertsToInt32(value)) {
-    settings_.WaitTime = ToInt32(value);
+  // The announced value, not whatever the clipboard holds after the yield.
+  if (ConvertsToInt32(wait_time_value_)) {
+    settings_.WaitTime = ToInt32(wait_time_value_);
   }
 }
 
 void WatchCycle::HandleAnnounceClick(int button) {
-  WatchState& state = frmMain_.state;
   if (button == platform::kLeftButton) {
     // Counts the countdown as run out: the next tick runs the action.
-    if (state.WaitForClick == 1) {
-      state.WaitForClick = 0;
-    }
-    state.CountdownStart = clock_.Now() - std::int64_t{settings_.WaitTime} * 1000;
+    state_.WaitForClick = Mode::Run;
+    state_.CountdownStart = clock_.Now() - std::int64_t{settings_.WaitTime} * 1000;
     return;
   }
-  if (state.CountdownStart && Remaining() > 0) {
+  if (state_.CountdownStart && Remaining() > 0) {
     frmMain_.Hide();
-    state.CountdownStart.reset();
-    state.PendingAction = None;
+    state_.CountdownStart.reset();
+    state_.PendingAction = Action::None;
   }
 }
 
 void WatchCycle::Reset() {
-  frmMain_.state.CountdownStart.reset();
-  frmMain_.state.PendingAction = None;
+  state_.CountdownStart.reset();
+  state_.PendingAction = Action::None;
   frmMain_.Hide();
 }
 
-std::uint8_t WatchCycle::ModeFromDefaultAction() const {
+Mode WatchCycle::ModeFromDefaultAction() const {
   // Any value but 0 (a hand-edited file may hold one) waits for a click, as
   // the settings dialog shows it.
-  return settings_.DefaultAction == 0 ? 0 : 1;
+  return settings_.DefaultAction == 0 ? Mode::Run : Mode::Click;
 }
 
 std::int64_t WatchCycle::Remaining() {
-  return *frmMain_.state.CountdownStart + std::int64_t{settings_.WaitTime} * 1000 - clock_.Now();
+  return *state_.CountdownStart + std::int64_t{settings_.WaitTime} * 1000 - clock_.Now();
 }
 
 }  // namespace wendora

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "announce/frm_main.h"
@@ -12,6 +13,7 @@
 #include "settings/settings.h"
 #include "watcher/classify.h"
 #include "watcher/tick_clock.h"
+#include "watcher/watch_state.h"
 
 namespace wendora {
 
@@ -26,6 +28,11 @@ struct WatchHooks {
 
 class WatchCycle {
  public:
+  // A change whose text could not be read is tried again at later ticks for
+  // this long; after that it counts as an empty text.
+  static constexpr std::int64_t kFailedReadRetryMs = 3000;
+
+  // Takes the text on the clipboard now as already seen: it is not announced.
   WatchCycle(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
              WatchHooks hooks);
 
@@ -36,18 +43,23 @@ class WatchCycle {
   // A mouse button released on the banner: 1 left, 2 right, 4 middle.
   void HandleAnnounceClick(int button);
 
+  const WatchState& state() const { return state_; }
+
  private:
+  enum class Next { kEndTick, kCountdown };
+
   void RunTick();
+  Next ReadNewText(std::uint32_t sequence);
   void HandleNewText(const std::string& text);
   void Announce(const Classification& c);
-  void AnnounceCommand(const char* title, const std::string& explanation, std::uint8_t action);
+  void AnnounceCommand(const char* title, const std::string& explanation, Action action);
   void Countdown();
   void RunOut();
-  void OpenTarget(std::uint8_t kind);
+  void OpenTarget(Action kind);
   void ApplyWaitTime();
   void BeginAnnouncement();
   void Reset();
-  std::uint8_t ModeFromDefaultAction() const;
+  Mode ModeFromDefaultAction() const;
   std::int64_t Remaining();
   void ReportFatal(int number, const std::string& description);
 
@@ -56,11 +68,17 @@ class WatchCycle {
   FrmMain& frmMain_;
   WatchHooks hooks_;
   TickClock clock_;
+  WatchState state_;
+  // The value of the wait-time command being announced.
+  std::string wait_time_value_;
   bool in_tick_ = false;
   // The clipboard's sequence number at the last full look, and whether it
   // held text then: an unchanged clipboard is not read again.
   std::uint32_t seen_sequence_ = 0;
   bool seen_has_text_ = false;
+  // Since when reads of the present change have failed.
+  std::optional<std::int64_t> failing_since_;
+  std::uint32_t failing_sequence_ = 0;
 };
 
 // The texts the banner shows.

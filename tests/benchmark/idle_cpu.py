@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Reports the CPU time that the resident TWendora.exe uses over 60 idle
-seconds under Wine (a benchmark, not a test)."""
+seconds under Wine, and its resident memory then (a benchmark, not a test)."""
 import argparse
 import os
 import sys
@@ -16,22 +16,6 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
-def find_program(prefix):
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open("/proc/%s/comm" % entry, encoding="utf-8") as f:
-                if f.read().strip() != "TWendora.exe":
-                    continue
-            with open("/proc/%s/environ" % entry, "rb") as f:
-                if ("WINEPREFIX=" + prefix).encode() in f.read().split(b"\0"):
-                    return int(entry)
-        except OSError:
-            continue
-    return None
-
-
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--template", required=True)
@@ -43,12 +27,14 @@ def main():
         s.launch_resident()
         s.copy("x" * options.text_size)  # a large text that is not announced
         time.sleep(2)
-        pid = s.wait_for(lambda: find_program(s.prefix), timeout=10)
+        pid = s.wait_for(s.program_pid, timeout=10)
         before = cpu_seconds(pid)
         time.sleep(options.seconds)
         spent = cpu_seconds(pid) - before
-    print("TWendora.exe, %d-byte text on the clipboard: %.2f s of CPU in %.0f idle seconds (%.3f%%)"
-          % (options.text_size, spent, options.seconds, 100 * spent / options.seconds))
+        resident = s.resident_kib()
+    print("TWendora.exe, %d-byte text on the clipboard: %.2f s of CPU in %.0f idle seconds (%.3f%%),"
+          " %d KiB resident"
+          % (options.text_size, spent, options.seconds, 100 * spent / options.seconds, resident))
 
 
 if __name__ == "__main__":

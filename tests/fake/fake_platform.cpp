@@ -296,16 +296,23 @@ void FakePlatform::DoEvents() {
   }
 }
 
-bool FakePlatform::ClipboardHasText() {
-  return clipboard_text.has_value();
-}
-
 platform::ClipboardText FakePlatform::ReadClipboardText() {
+  if (!clipboard_text) {
+    return {platform::ClipboardRead::kNoText, {}, false};
+  }
   if (clipboard_error != 0) {
     throw RuntimeError(clipboard_error);
   }
   ++clipboard_reads;
-  return {clipboard_text.value_or(std::string()), clipboard_private};
+  if (!clipboard_read_outcomes.empty()) {
+    const platform::ClipboardRead outcome = clipboard_read_outcomes.front();
+    clipboard_read_outcomes.pop_front();
+    if (outcome != platform::ClipboardRead::kText) {
+      return {outcome, {}, false};
+    }
+  }
+  return {platform::ClipboardRead::kText, clipboard_text.value_or(std::string()),
+          clipboard_private};
 }
 
 std::uint32_t FakePlatform::ClipboardSequenceNumber() {

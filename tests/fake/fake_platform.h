@@ -233,6 +233,8 @@ class FakePlatform final : public platform::Platform {
   bool clipboard_private = false;
   // Raised when the clipboard is read: 521 while another program holds it.
   int clipboard_error = 0;
+  // How the next reads go (a pending or failed read), before they succeed.
+  std::deque<platform::ClipboardRead> clipboard_read_outcomes;
   std::uint32_t clipboard_sequence = 1;
   bool sequence_numbers = true;
   void SetClipboard(std::string text, bool is_private = false);
@@ -292,7 +294,6 @@ class FakePlatform final : public platform::Platform {
   void Sleep(int milliseconds) override;
   void SetFineTimerResolution(bool fine) override;
   void DoEvents() override;
-  bool ClipboardHasText() override;
   platform::ClipboardText ReadClipboardText() override;
   std::uint32_t ClipboardSequenceNumber() override;
   double ScreenWidth() override { return screen_width_px * twips_per_pixel_x; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace wendora {
@@ -46,7 +47,41 @@ TEST(Classify, WebAddressesAndTheirRepairs) {
       {"tps://host", Url, "https://host", Click},
       {"http://host\r\nsecond line", Url, "http://host\r\nsecond line", Default},
       {"http://日本.jp/ページ", Url, "http://日本.jp/ページ", Default},
+      // Nothing after the front is still an address.
+      {"www.", Url, "http://www.", Default},
+      {"http://", Url, "http://", Default},
+      {"ttp://", Url, "http://", Default},
+      {"tp://", Url, "http://", Click},
+      {"tp:/", Loose, "http://tp:/", Click},
+      {"www", Nothing, "", NoMode},
   });
+}
+
+TEST(Classify, NothingLongerThanTheShellCanOpen) {
+  // The limit counts UTF-16 units of what would be opened, front included.
+  const std::string path = "C:\\" + std::string(kMaxTargetUnits - 3, 'x');
+  EXPECT_EQ(ClassifyClipboardText(path).kind, Path);
+  EXPECT_EQ(ClassifyClipboardText(path + "x").kind, Nothing);
+  const std::string loose(kMaxTargetUnits - 7, '/');
+  EXPECT_EQ(ClassifyClipboardText(loose).target.size(), kMaxTargetUnits);
+  EXPECT_EQ(ClassifyClipboardText(loose + "/").kind, Nothing);
+  // A character outside the basic plane counts twice, a Japanese one once.
+  std::string wide = "http://";
+  for (int i = 0; i < 16380; ++i) {
+    wide += "😀";
+  }
+  EXPECT_EQ(ClassifyClipboardText(wide).kind, Url);  // 7 + 2 * 16380 units
+  EXPECT_EQ(ClassifyClipboardText(wide + "a").kind, Nothing);
+  std::string japanese = "www.";
+  for (std::size_t i = 0; i < kMaxTargetUnits - 11; ++i) {
+    japanese += "あ";
+  }
+  EXPECT_EQ(ClassifyClipboardText(japanese).kind, Url);
+  EXPECT_EQ(ClassifyClipboardText(japanese + "あ").kind, Nothing);
+  EXPECT_EQ(ClassifyClipboardText(std::string(50 << 20, '/')).kind, Nothing);
+  // Command words are not addresses: the rule leaves them alone.
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=" + std::string(40000, ' ') + "5").kind,
+            ClipTextKind::WaitTimeCommand);
 }
 
 TEST(Classify, PathsLooseAddressesAndNothing) {
@@ -80,6 +115,15 @@ TEST(Classify, CommandWordsAreExactAndCaseSensitive) {
   EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=2147483648").kind, ClipTextKind::IgnoredCommand);
   EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=2147483647.4").kind,
             ClipTextKind::WaitTimeCommand);
+  // Halves round to even: up out of range at the top, back in at the bottom.
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=2147483647.5").kind,
+            ClipTextKind::IgnoredCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=-2147483648.4").kind,
+            ClipTextKind::WaitTimeCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=-2147483648.5").kind,
+            ClipTextKind::WaitTimeCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=-2147483649.5").kind,
+            ClipTextKind::IgnoredCommand);
   EXPECT_EQ(ClassifyClipboardText("wendorawaittime=5").kind, ClipTextKind::NotRecognised);
   EXPECT_EQ(ClassifyClipboardText("WendoraChangeSetting").kind, ClipTextKind::ChangeSettingCommand);
   EXPECT_EQ(ClassifyClipboardText("ExitWendora").kind, ClipTextKind::ExitCommand);

@@ -75,6 +75,18 @@ TEST(ProfileAssign, AddsAMissingKeyAfterTheSectionsLastLine) {
             "[Settings]\r\nWaitTime=4\r\n");
 }
 
+TEST(ProfileAssign, RewritesAKeyOnTheLastLineWithoutALineEnd) {
+  EXPECT_EQ(ProfileAssign("[Settings]\r\nWaitTime=4", "Settings", "WaitTime", "10"),
+            "[Settings]\r\nWaitTime=10\r\n");
+  EXPECT_EQ(ProfileAssign("[Settings]\nx=1\nWaitTime = 4 ", "settings", "waittime", "-3"),
+            "[Settings]\nx=1\nWaitTime=-3\r\n");
+  // A key added after it then stands on a line of its own.
+  const std::string once = ProfileAssign("[Settings]\r\nWaitTime=4", "Settings", "WaitTime", "5");
+  EXPECT_EQ(ProfileAssign(once, "Settings", "DefaultAction", "1"),
+            "[Settings]\r\nWaitTime=5\r\nDefaultAction=1\r\n");
+  EXPECT_EQ(ProfileLookup(once, "Settings", "WaitTime"), "5");
+}
+
 TEST(ProfileAssign, AddsAMissingSectionAtTheEnd) {
   EXPECT_EQ(ProfileAssign("[Other]\r\na=1", "Settings", "WaitTime", "4"),
             "[Other]\r\na=1\r\n[Settings]\r\nWaitTime=4\r\n");

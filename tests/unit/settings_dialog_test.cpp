@@ -96,7 +96,8 @@ TEST_F(DialogTest, LoadsTheCurrentSettings) {
 TEST_F(DialogTest, OkTakesTheWaitTimeAsANumber) {
   Start();
   for (const auto& [entry, result] :
-       {std::pair{" 12 ", 12}, std::pair{"2.5", 2}, std::pair{"0", 0}, std::pair{"-3", -3}}) {
+       {std::pair{" 12 ", 12}, std::pair{"2.5", 2}, std::pair{"0", 0}, std::pair{"-3", -3},
+        std::pair{"-2147483648.4", INT32_MIN}, std::pair{"2147483647.4", INT32_MAX}}) {
     FakeDialog& d = Open();
     Box(d).text = entry;
     Ok(d).Click();
@@ -111,7 +112,7 @@ TEST_F(DialogTest, OkTakesTheWaitTimeAsANumber) {
 TEST_F(DialogTest, OkRefusesWhatIsNotAWaitTime) {
   Start();
   FakeDialog& d = Open();
-  for (const char* entry : {"", "abc", "12s", "2147483648", "1e10"}) {
+  for (const char* entry : {"", "abc", "12s", "2147483648", "1e10", "2147483647.5"}) {
     Box(d).text = entry;
     Ok(d).Click();
     EXPECT_TRUE(Settings().Loaded()) << entry;
@@ -119,7 +120,7 @@ TEST_F(DialogTest, OkRefusesWhatIsNotAWaitTime) {
     EXPECT_EQ(Box(d).text, entry);
     EXPECT_EQ(Current().WaitTime, 4);
   }
-  ASSERT_EQ(platform_.message_boxes.size(), 5u);
+  ASSERT_EQ(platform_.message_boxes.size(), 6u);
   const auto& box = platform_.message_boxes[0];
   EXPECT_EQ(box.text, "実行待ち時間には整数を入力してください。");
   EXPECT_EQ(box.title, "Tamberlyn Wendora 2002");
@@ -378,9 +379,10 @@ TEST_F(SettingsCommandTest, OpensTheDialogModalAndTheTickWaits) {
   Tick();
   EXPECT_EQ(ticks_inside, 1);
   EXPECT_EQ(Current().WaitTime, 9);
-  EXPECT_EQ(app_->frmMain().state.PendingAction, None);
-  EXPECT_EQ(app_->frmMain().state.WaitForClick, 1);  // the new default action
-  EXPECT_EQ(app_->frmMain().state.LastClipboardText, "WendoraChangeSetting");
+  const WatchState& state = app_->watchCycle().state();
+  EXPECT_EQ(state.PendingAction, Action::None);
+  EXPECT_EQ(state.WaitForClick, Mode::Click);  // the new default action
+  EXPECT_TRUE(state.LastClipboardText.Matches("WendoraChangeSetting"));
   // Copying it again while it stays on the clipboard does nothing more.
   Tick();
   EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), "Dialog.ShowModal"), 1);

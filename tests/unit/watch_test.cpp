@@ -17,7 +17,7 @@ class WatchTest : public AppTest {
   static fake::FakeLabel& Label(platform::Label& label) {
     return static_cast<fake::FakeLabel&>(label);
   }
-  WatchState& State() { return app_->frmMain().state; }
+  const WatchState& State() { return app_->watchCycle().state(); }
   void ClickOn(fake::FakeLabel& label, int button) { label.on_mouse_up(button); }
 
   std::vector<std::string> OpenedFiles() const {
@@ -84,7 +84,7 @@ TEST_F(WatchTest, TextOnTheClipboardAtStartIsNotAnnounced) {
   platform_.SetClipboard("http://held.at.start/");
   platform_.clipboard_error = kErrCantOpenClipboard;
   Start();
-  EXPECT_EQ(State().LastClipboardText, "");
+  EXPECT_TRUE(State().LastClipboardText.Matches(""));
   platform_.clipboard_error = 0;
   Tick();
   EXPECT_EQ(Url().Caption(), "http://held.at.start/");
@@ -125,9 +125,13 @@ TEST_F(WatchTest, AnAddressSlidesInCountsDownAndOpens) {
       "キャンセルする場合は 3秒以内にここを右クリックしてください。",
       "キャンセルする場合は 2秒以内にここを右クリックしてください。",
       "キャンセルする場合は 1秒以内にここを右クリックしてください。",
-      "キャンセルする場合は 0秒以内にここを右クリックしてください。",
-      "実行しています。しばらくお待ちください。"};
+      "キャンセルする場合は 0秒以内にここを右クリックしてください。", ""};
   EXPECT_EQ(shown, expected);
+  // The busy text while the shell is asked; the hidden banner keeps no text.
+  const auto& captions = Countdown().captions;
+  ASSERT_GE(captions.size(), 2u);
+  EXPECT_EQ(captions.end()[-2], "実行しています。しばらくお待ちください。");
+  EXPECT_EQ(Url().Caption(), "");
 }
 
 TEST_F(WatchTest, RunsOutOnTheFirstTickAtOrAfterTheWaitTime) {
@@ -152,7 +156,7 @@ TEST_F(WatchTest, RunsOutOnTheFirstTickAtOrAfterTheWaitTime) {
             (std::vector{platform::MousePointer::kBusy, platform::MousePointer::kDefault}));
   EXPECT_FALSE(Form().visible);
   EXPECT_FALSE(State().CountdownStart.has_value());
-  EXPECT_EQ(State().PendingAction, None);
+  EXPECT_EQ(State().PendingAction, Action::None);
   EXPECT_EQ(State().TargetText, "http://host/");  // kept after the announcement
 }
 
@@ -338,8 +342,16 @@ TEST_F(WatchTest, TheWaitTimeCommand) {
     Tick();
     EXPECT_EQ(app_->settings().WaitTime, v.result) << v.text;
   }
-  EXPECT_EQ(Explanation().captions[Explanation().captions.size() - 4],
-            "Wendora の命令語がクリップボードに格納されました。待ち時間を  7.5秒に変更します。");
+  Copy("WendoraWaitTime=-2147483648.4");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(app_->settings().WaitTime, INT32_MIN);
+  const auto& explanations = Explanation().captions;
+  EXPECT_NE(
+      std::find(
+          explanations.begin(), explanations.end(),
+          "Wendora の命令語がクリップボードに格納されました。待ち時間を  7.5秒に変更します。"),
+      explanations.end());
 }
 
 TEST_F(WatchTest, TheWaitTimeComesFromTheAnnouncedText) {
@@ -355,7 +367,8 @@ TEST_F(WatchTest, IgnoredAndCancelledWaitTimeCommandsChangeNothing) {
   Start();
   Copy("http://host/");
   const int shows = Shows();
-  for (const char* text : {"WendoraWaitTime=abc", "WendoraWaitTime=", "WendoraWaitTime=9e99"}) {
+  for (const char* text : {"WendoraWaitTime=abc", "WendoraWaitTime=", "WendoraWaitTime=9e99",
+                           "WendoraWaitTime=2147483647.5"}) {
     Copy(text);
   }
   EXPECT_EQ(Shows(), shows);
@@ -436,7 +449,7 @@ TEST_F(WatchTest, PasswordManagerContentIsNeverShown) {
   EXPECT_NE(Url().Caption(), "http://pa/ss:w0rd");
   EXPECT_FALSE(TicksEnd(6000));
   EXPECT_TRUE(platform_.shell_calls.empty());
-  EXPECT_EQ(State().LastClipboardText, "pa/ss:w0rd");  // counts as seen
+  EXPECT_TRUE(State().LastClipboardText.Matches("pa/ss:w0rd"));  // counts as seen
 }
 
 TEST_F(WatchTest, ATickNeverStartsInsideAnother) {
@@ -466,7 +479,7 @@ TEST_F(WatchTest, TheSettingsCommandLeavesACountdownWithNothingToRun) {
   platform_.while_modal = [](fake::FakeDialog& dialog) { dialog.Control("キャンセル").Click(); };
   Copy("WendoraChangeSetting");
   EXPECT_TRUE(Form().visible);
-  EXPECT_EQ(State().PendingAction, None);
+  EXPECT_EQ(State().PendingAction, Action::None);
   EXPECT_FALSE(TicksEnd(6000));
   EXPECT_TRUE(platform_.shell_calls.empty());
   EXPECT_TRUE(Form().visible);  // stands until something ends it
@@ -489,6 +502,108 @@ TEST_F(WatchTest, AnIdleTickDoesNotReadTheClipboard) {
   EXPECT_TRUE(Form().visible);
   EXPECT_FALSE(TicksEnd(1000));
   EXPECT_GT(platform_.clipboard_reads, reads + 5);
+  EXPECT_EQ(Shows(), 1);
+}
+
+TEST_F(WatchTest, AFailedReadIsTriedAgainForAWhile) {
+  Start();
+  Copy("http://host/");
+  // The owner did not render the text at first: nothing changes, and later
+  // ticks read it again.
+  platform_.clipboard_read_outcomes = {platform::ClipboardRead::kFailed,
+                                       platform::ClipboardRead::kFailed};
+  platform_.SetClipboard("http://second.try/");
+  Tick();
+  Tick();
+  EXPECT_TRUE(Form().visible);
+  EXPECT_EQ(Url().Caption(), "http://host/");
+  Tick();
+  EXPECT_EQ(Url().Caption(), "http://second.try/");
+
+  // A read that keeps failing counts, after three seconds, as an empty text:
+  // it ends the announcement and is not read again.
+  platform_.clipboard_read_outcomes.assign(1000, platform::ClipboardRead::kFailed);
+  platform_.SetClipboard("http://never.read/");
+  Tick(100);
+  Tick(2899);
+  EXPECT_TRUE(Form().visible);
+  const int reads = platform_.clipboard_reads;
+  Tick(101);
+  EXPECT_FALSE(Form().visible);
+  EXPECT_EQ(platform_.clipboard_reads, reads + 1);
+  EXPECT_FALSE(TicksEnd(2000));
+  EXPECT_EQ(platform_.clipboard_reads, reads + 1);
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_TRUE(platform_.message_boxes.empty());
+}
+
+TEST_F(WatchTest, APendingReadLetsEverythingElseGoOn) {
+  Start();
+  Copy("http://first/");
+  // The owner of the new text has not answered: the countdown goes on and
+  // the banner takes clicks; the text is announced once it comes.
+  platform_.clipboard_read_outcomes.assign(52, platform::ClipboardRead::kPending);
+  platform_.SetClipboard("http://late/");
+  Tick(1000);
+  EXPECT_EQ(Countdown().Caption(), "キャンセルする場合は 3秒以内にここを右クリックしてください。");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://first/"}));
+  for (int i = 0; i < 50; ++i) {
+    Tick();
+  }
+  EXPECT_FALSE(Form().visible);  // still pending after more than five seconds
+  Tick();
+  EXPECT_TRUE(Form().visible);
+  EXPECT_EQ(Url().Caption(), "http://late/");
+
+  // A pending read at start-up counts as an empty clipboard.
+  platform_ = fake::FakePlatform();
+  platform_.SetClipboard("http://there.at.start/");
+  platform_.clipboard_read_outcomes = {platform::ClipboardRead::kPending};
+  Start();
+  Tick();
+  EXPECT_EQ(Url().Caption(), "http://there.at.start/");
+}
+
+TEST_F(WatchTest, TheBannerShowsNoMoreThanFits) {
+  Start();
+  // 1024 pixels wide at 15 twips per pixel: labels of 992 pixels. No
+  // character is narrower than a pixel, no line lower than 8 pixels: the
+  // 33-pixel-high address label shows at most 5 lines' worth, the 17-pixel
+  // ones 3.
+  const std::string address = "http://long.example/" + std::string(30000, 'x');
+  Copy(address);
+  EXPECT_EQ(Url().Caption(), address.substr(0, 992 * 5));
+  EXPECT_EQ(VisibleCharacterLimit(14880, 255, 15, 15), 992u * 3);
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  // What opens is the whole address.
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", address}));
+  // Japanese text is cut between characters, never inside one.
+  Copy("http://" + std::string(4950, 'x') + "あいう");
+  EXPECT_EQ(Url().Caption(), "http://" + std::string(4950, 'x') + "あいう");
+  Copy("http://" + std::string(4951, 'x') + "あいう");
+  EXPECT_EQ(Url().Caption(), "http://" + std::string(4951, 'x') + "あい");
+}
+
+TEST_F(WatchTest, AHugeTextIsNotKeptWhileItLiesOnTheClipboard) {
+  Start();
+  const std::string huge(50 << 20, 'h');
+  Copy(huge);
+  EXPECT_FALSE(State().LastClipboardText.Matches("h"));
+  // Only what the comparison needs stays: the same text is not new, another
+  // of the same length is.
+  platform_.SetClipboard(huge);
+  Tick();
+  EXPECT_EQ(Shows(), 0);
+  std::string other = huge;
+  other[1 << 20] = '/';
+  Copy(other);
+  EXPECT_EQ(Shows(), 0);  // longer than any address the shell can open
+  Copy("http://" + std::string(1 << 20, 'a'));
+  EXPECT_EQ(Shows(), 0);
+  Copy("http://short/");
   EXPECT_EQ(Shows(), 1);
 }
 

@@ -3,6 +3,15 @@
 //   clipboard_tool set TEXT            plain text
 //   clipboard_tool private TEXT        text marked as a password manager marks it
 //   clipboard_tool hold SECONDS TEXT   text, then the clipboard held open
+//   clipboard_tool promise SECONDS TEXT
+//       owns the clipboard and promises text, to be rendered when asked;
+//       answers no message for SECONDS (a hung program), then renders it
+//   clipboard_tool cycle COUNT TEXT    COUNT changes, "TEXT 1", "TEXT 2", ...,
+//                                      150 ms apart, so that a watcher sees each
+//   clipboard_tool promise-empty-first TEXT
+//       promises text, renders nothing when first asked, the text later
+// The promising modes stay until another program takes the clipboard, or
+// for a minute at most.
 #include <windows.h>
 
 #include <cstdlib>
@@ -37,6 +46,61 @@ bool Put(const std::wstring& text, bool is_private) {
   return done;
 }
 
+// The owner of promised text.
+struct Promise {
+  std::wstring text;
+  int renders_to_skip = 0;
+};
+
+LRESULT CALLBACK PromiseProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* promise = reinterpret_cast<Promise*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  switch (message) {
+    case WM_RENDERFORMAT:
+      if (promise != nullptr && wparam == CF_UNICODETEXT) {
+        if (promise->renders_to_skip > 0) {
+          --promise->renders_to_skip;  // the data is not there yet
+        } else {
+          const std::wstring& t = promise->text;
+          ::SetClipboardData(CF_UNICODETEXT, Copy(t.c_str(), (t.size() + 1) * sizeof(wchar_t)));
+        }
+      }
+      return 0;
+    case WM_RENDERALLFORMATS:
+      return 0;  // the promise ends with the program
+    case WM_DESTROYCLIPBOARD:
+      ::PostQuitMessage(0);  // another program took the clipboard
+      return 0;
+    default:
+      return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+}
+
+int PromiseText(const std::wstring& text, int hang_seconds, int renders_to_skip) {
+  Promise promise{text, renders_to_skip};
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = PromiseProc;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"WendoraTestPromise";
+  ::RegisterClassW(&wc);
+  HWND owner = ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               wc.hInstance, nullptr);
+  ::SetWindowLongPtrW(owner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&promise));
+  for (int attempt = 0; attempt < 50 && !::OpenClipboard(owner); ++attempt) {
+    ::Sleep(20);
+  }
+  ::EmptyClipboard();
+  ::SetClipboardData(CF_UNICODETEXT, nullptr);
+  ::CloseClipboard();
+  ::Sleep(static_cast<DWORD>(hang_seconds) * 1000);  // hung: no message is answered
+  ::SetTimer(owner, 1, 60'000, nullptr);
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0 && message.message != WM_TIMER) {
+    ::DispatchMessageW(&message);
+  }
+  ::DestroyWindow(owner);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -53,6 +117,22 @@ int wmain(int argc, wchar_t** argv) {
     ::Sleep(static_cast<DWORD>(std::wcstol(argv[2], nullptr, 10) * 1000));
     ::CloseClipboard();
     return 0;
+  }
+  if (argc == 4 && std::wcscmp(argv[1], L"cycle") == 0) {
+    const long count = std::wcstol(argv[2], nullptr, 10);
+    for (long i = 1; i <= count; ++i) {
+      if (!Put(std::wstring(argv[3]) + L" " + std::to_wstring(i), false)) {
+        return 1;
+      }
+      ::Sleep(150);
+    }
+    return 0;
+  }
+  if (argc == 4 && std::wcscmp(argv[1], L"promise") == 0) {
+    return PromiseText(argv[3], static_cast<int>(std::wcstol(argv[2], nullptr, 10)), 0);
+  }
+  if (argc == 3 && std::wcscmp(argv[1], L"promise-empty-first") == 0) {
+    return PromiseText(argv[2], 0, 1);
   }
   return 2;
 }

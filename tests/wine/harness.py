@@ -144,6 +144,7 @@ class WineSession:
     def __enter__(self):
         copy_prefix(self.template, self.prefix)
         self._start_xvfb()
+        self._start_window_manager()
         if self.dpi:
             # What Windows programs under Wine take as the screen's DPI.
             self.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
@@ -189,6 +190,18 @@ class WineSession:
         if not number.strip():
             raise RuntimeError("Xvfb did not start; see " + self.path("xvfb.log"))
         self.display = ":" + number.decode().strip()
+
+    def _start_window_manager(self):
+        """Every desktop has a window manager; without one, Wine waits for it
+        (about 2 s) on every hide of a window it would manage."""
+        self.start(["openbox", "--sm-disable"], name="openbox")
+
+        def running():
+            code, out, _ = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], name="xprop")
+            return code == 0 and "window id" in out
+
+        if not self.wait_for(running, timeout=20):
+            raise RuntimeError("openbox did not start; see " + self.path("openbox.out"))
 
     # -- helpers ---------------------------------------------------------
     def path(self, *parts):
@@ -248,6 +261,19 @@ class WineSession:
         code, out, _ = self.run(args, name="xdotool")
         return out.split() if code == 0 else []
 
+    def geometry(self, window):
+        """Where a window's client area is on the screen: (x, y, width,
+        height). A window manager's frame is not counted."""
+        code, out, _ = self.run(["xwininfo", "-id", window], name="xwininfo")
+        if code != 0:
+            return None
+        values = {}
+        for line in out.splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                int(values["Width"]), int(values["Height"]))
+
     def click(self, x, y, button=1):
         # From elsewhere onto the spot, so that the window under the pointer
         # sees it arrive even when the pointer was already there.
@@ -283,12 +309,9 @@ class WineSession:
                 self.run(["xdotool", "windowfocus", "--sync", boxes[0], "key", "Return"],
                          name="press")
             else:
-                code, out, _ = self.run(["xdotool", "getwindowgeometry", "--shell", boxes[0]],
-                                        name="geometry")
-                where = dict(line.split("=", 1) for line in out.split() if "=" in line)
-                if code == 0:
-                    self.click(int(where["X"]) + int(where["WIDTH"]) // 2,
-                               int(where["Y"]) + int(where["HEIGHT"]) - 21, 1)
+                where = self.geometry(boxes[0])
+                if where is not None:
+                    self.click(where[0] + where[2] // 2, where[1] + where[3] - 21, 1)
             self.wait_for(lambda: not self.windows(title), timeout=1.5)
         return not self.windows(title)
 
@@ -339,10 +362,8 @@ class ProgramSession(WineSession):
         if not trays:
             return None
         self.run(["xdotool", "windowraise", trays[0]], name="raise")
-        code, out, _ = self.run(["xdotool", "getwindowgeometry", "--shell", trays[0]],
-                                name="geometry")
-        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
-        return int(values["X"]) + 10, int(values["Y"]) + 10
+        where = self.geometry(trays[0])
+        return where[0] + 10, where[1] + 10
 
     def launch_resident(self, *args):
         """Starts the program and waits until its tray icon is up."""
@@ -354,3 +375,34 @@ class ProgramSession(WineSession):
     def read(self, path):
         with open(path, "rb") as f:
             return f.read()
+
+    def program_pid(self):
+        """The Linux process id of the running program, or None."""
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit():
+                continue
+            try:
+                with open("/proc/%s/comm" % entry, encoding="utf-8") as f:
+                    if f.read().strip() != self.exe_name[:15]:
+                        continue
+                with open("/proc/%s/environ" % entry, "rb") as f:
+                    if ("WINEPREFIX=" + self.prefix).encode() in f.read().split(b"\0"):
+                        return int(entry)
+            except OSError:
+                continue
+        return None
+
+    def resident_kib(self):
+        """The program's resident memory, in KiB, as /proc tells it."""
+        with open("/proc/%d/status" % self.program_pid(), encoding="ascii") as f:
+            for line in f:
+                if line.startswith("VmRSS:"):
+                    return int(line.split()[1])
+        raise AssertionError("no VmRSS for the program")
+
+    def gui_counts(self, counter):
+        """The program's GDI objects and windows, counted by the counter tool."""
+        code, out, _ = self.run(["wine", counter, self.exe_name], name="gui_counter")
+        if code != 0:
+            raise AssertionError("gui_counter: " + out)
+        return {k: int(v) for k, v in (item.split("=") for item in out.split())}

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <utility>
 
 namespace wendora::win32 {
@@ -92,6 +93,26 @@ struct MemoryDcTraits {
   static void Close(HDC h) { ::DeleteDC(h); }
 };
 using UniqueMemoryDc = Unique<HDC, MemoryDcTraits>;
+
+// A global memory block, locked for the life of the scope.
+class GlobalLockScope {
+ public:
+  explicit GlobalLockScope(HGLOBAL memory)
+      : memory_(memory), data_(memory ? ::GlobalLock(memory) : nullptr) {}
+  ~GlobalLockScope() {
+    if (data_ != nullptr) {
+      ::GlobalUnlock(memory_);
+    }
+  }
+  GlobalLockScope(const GlobalLockScope&) = delete;
+  GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+  void* data() const { return data_; }
+  std::size_t size() const { return data_ ? ::GlobalSize(memory_) : 0; }
+
+ private:
+  HGLOBAL memory_;
+  void* data_;
+};
 
 // Selects a GDI object into a device context for the life of the scope.
 class SelectObjectScope {

@@ -12,7 +12,6 @@
 #include "platform/win32/dialogs.h"
 #include "platform/win32/forms.h"
 #include "platform/win32/text.h"
-#include "settings/runtime_error.h"
 
 namespace wendora::win32 {
 namespace {
@@ -61,48 +60,6 @@ std::wstring ArgumentsAfterProgramName(std::wstring_view line) {
   }
   return std::wstring(line.substr(pos));
 }
-
-// The clipboard, open for the life of the scope.
-class OpenClipboardScope {
- public:
-  OpenClipboardScope() : open_(::OpenClipboard(nullptr) != FALSE) {}
-  ~OpenClipboardScope() {
-    if (open_) {
-      ::CloseClipboard();
-    }
-  }
-  OpenClipboardScope(const OpenClipboardScope&) = delete;
-  OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-  bool open() const { return open_; }
-
- private:
-  bool open_;
-};
-
-// A global memory block, locked for the life of the scope.
-class GlobalLockScope {
- public:
-  explicit GlobalLockScope(HGLOBAL memory)
-      : memory_(memory), data_(memory ? ::GlobalLock(memory) : nullptr) {}
-  ~GlobalLockScope() {
-    if (data_ != nullptr) {
-      ::GlobalUnlock(memory_);
-    }
-  }
-  GlobalLockScope(const GlobalLockScope&) = delete;
-  GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-  void* data() const { return data_; }
-  std::size_t size() const { return data_ ? ::GlobalSize(memory_) : 0; }
-
- private:
-  HGLOBAL memory_;
-  void* data_;
-};
-
-Win32Platform::Win32Platform()
-    : exclude_format_(::RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing")),
-      viewer_ignore_format_(::RegisterClipboardFormatW(L"Clipboard Viewer Ignore")),
-      history_format_(::RegisterClipboardFormatW(L"CanIncludeInClipboardHistory")) {}
 
 std::wstring Win32Platform::ModulePath() {
   std::vector<wchar_t> buffer(MAX_PATH);
@@ -318,38 +275,8 @@ void Win32Platform::DoEvents() {
   }
 }
 
-bool Win32Platform::ClipboardHasText() {
-  return ::IsClipboardFormatAvailable(CF_UNICODETEXT) || ::IsClipboardFormatAvailable(CF_TEXT);
-}
-
 platform::ClipboardText Win32Platform::ReadClipboardText() {
-  const OpenClipboardScope clipboard;
-  if (!clipboard.open()) {
-    throw RuntimeError(kErrCantOpenClipboard);
-  }
-  platform::ClipboardText result;
-  result.private_content =
-      (exclude_format_ && ::IsClipboardFormatAvailable(exclude_format_)) ||
-      (viewer_ignore_format_ && ::IsClipboardFormatAvailable(viewer_ignore_format_));
-  if (!result.private_content && history_format_ && ::IsClipboardFormatAvailable(history_format_)) {
-    const GlobalLockScope flag(::GetClipboardData(history_format_));
-    DWORD allowed = 1;
-    if (flag.data() != nullptr && flag.size() >= sizeof(allowed)) {
-      std::memcpy(&allowed, flag.data(), sizeof(allowed));
-    }
-    result.private_content = allowed == 0;
-  }
-  const GlobalLockScope text(::GetClipboardData(CF_UNICODETEXT));
-  if (text.data() != nullptr) {
-    const auto* chars = static_cast<const wchar_t*>(text.data());
-    const std::size_t capacity = text.size() / sizeof(wchar_t);
-    std::size_t length = 0;
-    while (length < capacity && chars[length] != L'\0') {
-      ++length;
-    }
-    result.text = Narrow(std::wstring_view(chars, length));
-  }
-  return result;
+  return clipboard_reader_.Read();
 }
 
 std::uint32_t Win32Platform::ClipboardSequenceNumber() {

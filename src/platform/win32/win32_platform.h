@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/clipboard_reader.h"
 #include "platform/win32/forms.h"
 #include "platform/win32/unique_handle.h"
 
@@ -11,8 +12,6 @@ namespace wendora::win32 {
 
 class Win32Platform final : public platform::Platform {
  public:
-  Win32Platform();
-
   std::string ProductName() override;
   std::string ProgramFolder() override;
   std::string ExecutableName() override;
@@ -30,7 +29,6 @@ class Win32Platform final : public platform::Platform {
   void Sleep(int milliseconds) override;
   void SetFineTimerResolution(bool fine) override;
   void DoEvents() override;
-  bool ClipboardHasText() override;
   platform::ClipboardText ReadClipboardText() override;
   std::uint32_t ClipboardSequenceNumber() override;
   double ScreenWidth() override;
@@ -65,11 +63,7 @@ class Win32Platform final : public platform::Platform {
   std::string product_name_;
   bool fine_timer_ = false;
   UiState ui_;
-  // Formats by which a clipboard owner (a password manager) asks watchers to
-  // look away from its content.
-  UINT exclude_format_ = 0;
-  UINT viewer_ignore_format_ = 0;
-  UINT history_format_ = 0;
+  ClipboardReader clipboard_reader_;
 };
 
 // What follows the program's own name on a command line.

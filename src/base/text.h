@@ -1,0 +1,28 @@
+// Helpers for the program's text, which is UTF-8 throughout. Positions and
+// lengths that the program counts are counted as Windows counts them, in
+// UTF-16 units: a character outside the basic plane counts twice.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace wendora {
+
+char AsciiLower(char c);
+std::string AsciiLower(std::string text);
+// Whether the two names are the same but for the letter case of ASCII letters.
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// The length in bytes of the character that starts at byte `pos`: 1 for a
+// byte that does not start a well-formed UTF-8 sequence.
+std::size_t CharacterLength(std::string_view text, std::size_t pos);
+
+// The number of UTF-16 units the text takes.
+std::size_t Utf16Length(std::string_view text);
+
+// The longest front of the text that takes at most `units` UTF-16 units; a
+// character is never split.
+std::string_view FirstUtf16Units(std::string_view text, std::size_t units);
+
+}  // namespace wendora

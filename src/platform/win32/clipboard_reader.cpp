@@ -1,0 +1,222 @@
+#include "platform/win32/clipboard_reader.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
+#include "settings/runtime_error.h"
+
+namespace wendora::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+
+// How long a read that has just been asked for may keep the user interface
+// waiting; a read already under way is only looked at.
+constexpr auto kFirstWait = 100ms;
+// How long the owner of the clipboard has to answer before it counts as not
+// answering, and how long to wait before asking it again.
+constexpr UINT kOwnerAnswerMs = 200;
+constexpr DWORD kOwnerRetryMs = 100;
+
+// The clipboard, open for the life of the scope.
+class OpenClipboardScope {
+ public:
+  OpenClipboardScope() : open_(::OpenClipboard(nullptr) != FALSE) {}
+  ~OpenClipboardScope() {
+    if (open_) {
+      ::CloseClipboard();
+    }
+  }
+  OpenClipboardScope(const OpenClipboardScope&) = delete;
+  OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+  bool open() const { return open_; }
+
+ private:
+  bool open_;
+};
+
+enum class Outcome { kText, kNoText, kFailed, kHeld, kChanged };
+
+struct Result {
+  Outcome outcome = Outcome::kFailed;
+  DWORD sequence = 0;  // of the clipboard the read began on
+  platform::ClipboardText text;
+};
+
+}  // namespace
+
+struct ClipboardReader::Shared {
+  std::mutex mutex;
+  std::condition_variable wake;  // a read was asked for, or the reader ends
+  std::condition_variable done;  // a read has ended
+  bool requested = false;
+  bool busy = false;
+  bool quit = false;
+  std::optional<Result> result;
+
+  // Formats by which a clipboard owner (a password manager) asks watchers to
+  // look away from its content.
+  const UINT exclude_format =
+      ::RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing");
+  const UINT viewer_ignore_format = ::RegisterClipboardFormatW(L"Clipboard Viewer Ignore");
+  const UINT history_format = ::RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
+
+  bool Quitting() {
+    const std::lock_guard lock(mutex);
+    return quit;
+  }
+
+  // Waits until the owner of the clipboard answers; false when the
+  // clipboard changed (or the reader ends) first. Without this, an owner
+  // that hangs would keep the clipboard open, for this program and every
+  // other, for as long as the system waits for it.
+  bool OwnerAnswers(DWORD sequence) {
+    for (;;) {
+      HWND owner = ::GetClipboardOwner();
+      DWORD_PTR ignored = 0;
+      if (owner == nullptr ||
+          ::SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kOwnerAnswerMs,
+                                &ignored) != 0) {
+        return true;
+      }
+      if (::GetClipboardSequenceNumber() != sequence || Quitting()) {
+        return false;
+      }
+      ::Sleep(kOwnerRetryMs);
+      if (::GetClipboardSequenceNumber() != sequence || Quitting()) {
+        return false;
+      }
+    }
+  }
+
+  // Everything here may wait: under Wine even asking which formats the
+  // clipboard holds waits for the system's clipboard manager, which may in
+  // turn wait for a hung owner.
+  Result ReadOnce() {
+    Result result;
+    result.sequence = ::GetClipboardSequenceNumber();
+    if (!::IsClipboardFormatAvailable(CF_UNICODETEXT) && !::IsClipboardFormatAvailable(CF_TEXT)) {
+      result.outcome = Outcome::kNoText;
+      return result;
+    }
+    if (!OwnerAnswers(result.sequence)) {
+      result.outcome = Outcome::kChanged;
+      return result;
+    }
+    const OpenClipboardScope clipboard;
+    if (!clipboard.open()) {
+      result.outcome = Outcome::kHeld;
+      return result;
+    }
+    // While the clipboard is open nobody can change it: what is read is of
+    // this sequence number, and it must be the one looked at above.
+    if (::GetClipboardSequenceNumber() != result.sequence) {
+      result.outcome = Outcome::kChanged;
+      return result;
+    }
+    platform::ClipboardText& text = result.text;
+    text.private_content =
+        (exclude_format && ::IsClipboardFormatAvailable(exclude_format)) ||
+        (viewer_ignore_format && ::IsClipboardFormatAvailable(viewer_ignore_format));
+    if (!text.private_content && history_format && ::IsClipboardFormatAvailable(history_format)) {
+      const GlobalLockScope flag(::GetClipboardData(history_format));
+      DWORD allowed = 1;
+      if (flag.data() != nullptr && flag.size() >= sizeof(allowed)) {
+        std::memcpy(&allowed, flag.data(), sizeof(allowed));
+      }
+      text.private_content = allowed == 0;
+    }
+    const GlobalLockScope data(::GetClipboardData(CF_UNICODETEXT));
+    if (data.data() == nullptr) {
+      result.outcome = Outcome::kFailed;  // the owner rendered nothing
+      return result;
+    }
+    const auto* chars = static_cast<const wchar_t*>(data.data());
+    const std::size_t capacity = data.size() / sizeof(wchar_t);
+    std::size_t length = 0;
+    while (length < capacity && chars[length] != L'\0') {
+      ++length;
+    }
+    text.text = Narrow(std::wstring_view(chars, length));
+    result.outcome = Outcome::kText;
+    return result;
+  }
+
+  void Run() {
+    std::unique_lock lock(mutex);
+    for (;;) {
+      wake.wait(lock, [this] { return requested || quit; });
+      if (quit) {
+        return;
+      }
+      requested = false;
+      busy = true;
+      lock.unlock();
+      Result read = ReadOnce();
+      lock.lock();
+      result = std::move(read);
+      busy = false;
+      done.notify_all();
+    }
+  }
+};
+
+ClipboardReader::ClipboardReader() : shared_(std::make_shared<Shared>()) {
+  std::thread([shared = shared_] { shared->Run(); }).detach();
+}
+
+ClipboardReader::~ClipboardReader() {
+  // A read may wait for an owner that never answers: the thread is not
+  // waited for, and ends on its own once it is free.
+  const std::lock_guard lock(shared_->mutex);
+  shared_->quit = true;
+  shared_->wake.notify_all();
+}
+
+platform::ClipboardText ClipboardReader::Read() {
+  const DWORD sequence = ::GetClipboardSequenceNumber();
+  std::unique_lock lock(shared_->mutex);
+  Shared& s = *shared_;
+  for (int round = 0; round < 2; ++round) {
+    bool asked = false;
+    if (!s.result && !s.busy && !s.requested) {
+      s.requested = true;
+      s.wake.notify_one();
+      asked = true;
+    }
+    s.done.wait_for(lock, asked ? kFirstWait : 0ms, [&s] { return s.result.has_value(); });
+    if (!s.result) {
+      break;
+    }
+    Result result = std::move(*s.result);
+    s.result.reset();
+    if (result.outcome == Outcome::kChanged || result.sequence != sequence) {
+      continue;  // a read of an earlier clipboard: ask anew
+    }
+    switch (result.outcome) {
+      case Outcome::kHeld:
+        throw RuntimeError(kErrCantOpenClipboard);
+      case Outcome::kNoText:
+        result.text.status = platform::ClipboardRead::kNoText;
+        return std::move(result.text);
+      case Outcome::kFailed:
+        result.text.status = platform::ClipboardRead::kFailed;
+        return std::move(result.text);
+      default:
+        return std::move(result.text);
+    }
+  }
+  platform::ClipboardText pending;
+  pending.status = platform::ClipboardRead::kPending;
+  return pending;
+}
+
+}  // namespace wendora::win32

@@ -1,0 +1,37 @@
+// The watch state: what the watch timer's tick and the click handler share.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "watcher/seen_text.h"
+
+namespace wendora {
+
+// What runs when the countdown ends.
+enum class Action : std::uint8_t {
+  None = 0,
+  OpenURL = 1,
+  OpenPath = 2,
+  SetWaitTime = 10,
+  ExitProgram = 255,
+};
+
+// Run mode: the action runs when the countdown ends unless a right click
+// cancels it. Click mode: it runs only on a left click.
+enum class Mode : std::uint8_t { Run = 0, Click = 1 };
+
+struct WatchState {
+  // The clipboard text that the previous tick saw.
+  SeenText LastClipboardText;
+  // The extended tick count at which the running countdown began; empty when
+  // no countdown runs.
+  std::optional<std::int64_t> CountdownStart;
+  // What an OpenURL or OpenPath action opens.
+  std::string TargetText;
+  Action PendingAction = Action::None;
+  Mode WaitForClick = Mode::Run;
+};
+
+}  // namespace wendora

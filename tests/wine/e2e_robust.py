@@ -1,0 +1,144 @@
+#!/usr/bin/env python3
+"""The real TWendora.exe under Wine where desktops are unkind: programs that
+own the clipboard and hang or fail to hand their text over, huge texts, and
+many changes in a row. Memory is read from /proc, GDI objects and windows
+with a small Windows counter; times are printed, never asserted."""
+import time
+import unittest
+
+import harness
+
+OPTIONS = None
+WHITE = (255, 255, 255)
+LAST_VISIBLE_ROW = (100, 255, 100)
+
+
+def Program(settings=None):
+    return harness.ProgramSession(OPTIONS.template, OPTIONS.exe, settings)
+
+
+def banner_up(s):
+    shot = s.grab()
+    return s.pixel(shot, 2, 0) == WHITE and s.pixel(shot, 2, 88) == LAST_VISIBLE_ROW
+
+
+def banner_gone(s):
+    return s.pixel(s.grab(), 2, 0) != WHITE
+
+
+def report(text):
+    print("    " + text, flush=True)
+
+
+class Robust(unittest.TestCase):
+    def tool(self, s, *args, name="clipboard_tool"):
+        return s.start(["wine", OPTIONS.clipboard_tool] + list(args), name=name)
+
+    def announce(self, s, text):
+        s.copy(text)
+        self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=15), "no banner for " + text)
+
+    def test_a_hung_owner_holds_up_neither_clicks_nor_its_own_text(self):
+        # Click mode with a long wait: only a click runs the first address.
+        with Program(b"[Settings]\r\nDefaultAction=1\r\nWaitTime=60\r\n") as s:
+            s.launch_resident()
+            self.announce(s, "http://first.example/")
+            # A program promises text and then answers nothing for 20 s.
+            owner = self.tool(s, "promise", "20", "http://late.example/")
+            time.sleep(2)
+            started = time.monotonic()
+            s.click(s.width // 2, 40, 1)
+            self.assertTrue(s.wait_for(lambda: "http://first.example/" in s.shell_requests(),
+                                       timeout=15), "the click was not handled")
+            report("left click to opening while the owner hangs: %.2f s"
+                   % (time.monotonic() - started))
+            self.assertIsNone(owner.poll(), "the owner should still hang")
+            # Once it answers, its text is read and announced.
+            self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=40),
+                            "the promised text was never announced")
+            s.click(s.width // 2, 40, 1)
+            self.assertTrue(s.wait_for(lambda: "http://late.example/" in s.shell_requests(),
+                                       timeout=15))
+
+    def test_a_change_drops_what_a_hung_owner_promised(self):
+        with Program(b"[Settings]\r\nWaitTime=1\r\n") as s:
+            s.launch_resident()
+            self.tool(s, "promise", "15", "http://late.example/")
+            time.sleep(2)
+            started = time.monotonic()
+            # The system lets the copy through only once it has given up
+            # waiting for the hung owner (about 5 s under Wine).
+            s.copy("http://prompt.example/")
+            self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=30))
+            report("copy to banner while the old owner hangs: %.2f s"
+                   % (time.monotonic() - started))
+            self.assertTrue(s.wait_for(lambda: "http://prompt.example/" in s.shell_requests(),
+                                       timeout=15))
+            time.sleep(18)
+            self.assertNotIn("http://late.example/", s.shell_requests())
+            self.assertTrue(banner_gone(s))
+
+    def test_text_that_comes_only_at_the_second_asking_is_announced(self):
+        with Program(b"[Settings]\r\nWaitTime=1\r\n") as s:
+            s.launch_resident()
+            self.tool(s, "promise-empty-first", "http://second.example/")
+            self.assertTrue(s.wait_for(lambda: "http://second.example/" in s.shell_requests(),
+                                       timeout=30), "the text was never read again")
+
+    def test_memory_returns_after_huge_texts(self):
+        with Program() as s:
+            s.launch_resident()
+            # Warm up: one announcement shown and cancelled.
+            self.announce(s, "http://warm.example/")
+            s.click(s.width // 2, 40, 3)
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+            time.sleep(1)
+            before = s.resident_kib()
+            s.copy("x" * (50 << 20))
+            time.sleep(8)
+            peak = s.resident_kib()
+            s.copy("http://" + "a" * (5 << 20))
+            time.sleep(5)
+            s.copy("word")
+            # The program has seen everything once it announces the next text.
+            self.announce(s, "http://after.example/")
+            s.click(s.width // 2, 40, 3)
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+            time.sleep(2)
+            after = s.resident_kib()
+            report("resident: %d KiB at start, %d KiB after a 50 MB text, %d KiB at the end"
+                   % (before, peak, after))
+            self.assertLess(after - before, 16 << 10)
+            # A 5 MB address is longer than the shell can open: never announced.
+            self.assertEqual(sorted(set(s.shell_requests())), [])
+
+    def test_many_changes_leave_nothing_behind(self):
+        with Program(b"[Settings]\r\nWaitTime=30\r\n") as s:
+            s.launch_resident()
+            self.announce(s, "http://warm.example/")
+            s.click(s.width // 2, 40, 3)
+            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+            time.sleep(1)
+            before = s.gui_counts(OPTIONS.gui_counter)
+            before_kib = s.resident_kib()
+            for round_ in range(10):
+                changes = self.tool(s, "cycle", "20", "plain text %d" % round_, name="cycle")
+                self.assertEqual(changes.wait(timeout=60), 0)
+                self.announce(s, "http://many.example/%d" % round_)
+                s.click(s.width // 2, 40, 3)
+                self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+            time.sleep(1)
+            after = s.gui_counts(OPTIONS.gui_counter)
+            after_kib = s.resident_kib()
+            report("210 changes, 10 announcements and cancels: GDI objects %d -> %d, windows "
+                   "%d -> %d, resident %d -> %d KiB" % (before["gdi"], after["gdi"],
+                                                        before["windows"], after["windows"],
+                                                        before_kib, after_kib))
+            self.assertEqual(after["gdi"], before["gdi"])
+            self.assertEqual(after["windows"], before["windows"])
+            self.assertEqual(s.shell_requests(), [])
+
+
+if __name__ == "__main__":
+    OPTIONS, ARGV = harness.parse_test_options("--clipboard-tool", "--gui-counter")
+    unittest.main(argv=ARGV, verbosity=2)
