@@ -24,14 +24,12 @@ FrmMain::FrmMain(platform::Platform& platform, const CurrentSettings& settings)
 
 void FrmMain::Load() {
   form_ = platform_.CreateForm(kDesign);
-  picMainContainer_ = form_->CreatePictureBox({0, 0, 8895, 1335});
-  lblURL_ = picMainContainer_->CreateLabel({kLabelMargin, 120, 8415, kUrlHeight}, {kFontName, 18});
+  picMainContainer_ = &form_->CreatePictureBox({0, 0, 8895, 1335});
+  lblURL_ = &picMainContainer_->CreateLabel({kLabelMargin, 120, 8415, kUrlHeight}, {kFontName, 18});
   lblAnnounce_ =
-      picMainContainer_->CreateLabel({kLabelMargin, 660, 8415, kLineHeight}, {kFontName, 9});
+      &picMainContainer_->CreateLabel({kLabelMargin, 660, 8415, kLineHeight}, {kFontName, 9});
   lblCancelAnnounce_ =
-      picMainContainer_->CreateLabel({kLabelMargin, 960, 8415, kLineHeight}, {kFontName, 9});
-  picNotifyIcon_ = form_->CreateNotifyIconHost({8040, 0, 375, 375});
-  tmrWatchingClipBoard_ = form_->CreateTimer(100);
+      &picMainContainer_->CreateLabel({kLabelMargin, 960, 8415, kLineHeight}, {kFontName, 9});
 
   const auto mouse_up = [this](int button) {
     if (on_mouse_up) {
@@ -42,11 +40,6 @@ void FrmMain::Load() {
   lblURL_->on_mouse_up = mouse_up;
   lblAnnounce_->on_mouse_up = mouse_up;
   lblCancelAnnounce_->on_mouse_up = mouse_up;
-  tmrWatchingClipBoard_->on_timer = [this] {
-    if (on_timer) {
-      on_timer();
-    }
-  };
 
   form_->SetLeft(0);
   form_->SetWidth(platform_.ScreenWidth());
@@ -69,18 +62,18 @@ void FrmMain::PaintGradient(std::int16_t top_red, std::int16_t top_green, std::i
                             std::int16_t bottom_red, std::int16_t bottom_green,
                             std::int16_t bottom_blue) {
   DrawGradient(*picMainContainer_, platform_.TwipsPerPixelY(), top_red, top_green, top_blue,
-               bottom_red, bottom_green, bottom_blue, kTopToBottom);
+               bottom_red, bottom_green, bottom_blue);
 }
 
 void FrmMain::ShowAddress(std::string_view address) {
   lblURL_->SetFontUnderline(true);
-  lblURL_->SetForeColor(kLinkBlue);
+  lblURL_->SetForeColor(platform::TextColor::Rgb(kLinkBlue));
   lblURL_->SetCaption(FirstUtf16Units(address, url_limit_));
 }
 
 void FrmMain::ShowCommandTitle(std::string_view title) {
   lblURL_->SetFontUnderline(false);
-  lblURL_->SetForeColor(platform::kButtonTextColor);
+  lblURL_->SetForeColor(platform::TextColor::ButtonText());
   lblURL_->SetCaption(FirstUtf16Units(title, url_limit_));
 }
 
@@ -95,7 +88,7 @@ void FrmMain::SetCountdownText(std::string_view text) {
 void FrmMain::Hide() {
   form_->Hide();
   // The next announcement sets all three again.
-  for (platform::Label* label : {lblURL_.get(), lblAnnounce_.get(), lblCancelAnnounce_.get()}) {
+  for (platform::Label* label : {lblURL_, lblAnnounce_, lblCancelAnnounce_}) {
     if (!label->Caption().empty()) {
       label->SetCaption("");
     }

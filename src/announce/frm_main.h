@@ -1,8 +1,6 @@
 // The announcement window: the program's main form. It is created once,
-// hidden, at start-up and lives until the process ends. It shows the banner
-// (the recognised address on a gradient, an explanation and a countdown) and
-// carries the invisible parts of the program: the watch timer and the host
-// of the notification-area icon.
+// hidden, at start-up and lives until the process ends. It shows the banner:
+// the recognised address on a gradient, an explanation and a countdown.
 #pragma once
 
 #include <cstddef>
@@ -43,27 +41,23 @@ class FrmMain {
                      std::int16_t bottom_red, std::int16_t bottom_green, std::int16_t bottom_blue);
 
   platform::Form& form() { return *form_; }
-  platform::PictureBox& picMainContainer() { return *picMainContainer_; }
   platform::Label& lblURL() { return *lblURL_; }
   platform::Label& lblAnnounce() { return *lblAnnounce_; }
   platform::Label& lblCancelAnnounce() { return *lblCancelAnnounce_; }
-  platform::PictureBox& picNotifyIcon() { return *picNotifyIcon_; }
 
-  // The watch timer's event, and a mouse button released anywhere on the
-  // banner (the background or any of its labels).
-  std::function<void()> on_timer;
+  // A mouse button released anywhere on the banner (the background or any
+  // of its labels).
   std::function<void(int button)> on_mouse_up;
 
  private:
   platform::Platform& platform_;
   const CurrentSettings& settings_;
   std::unique_ptr<platform::Form> form_;
-  std::unique_ptr<platform::PictureBox> picMainContainer_;
-  std::unique_ptr<platform::Label> lblURL_;
-  std::unique_ptr<platform::Label> lblAnnounce_;
-  std::unique_ptr<platform::Label> lblCancelAnnounce_;
-  std::unique_ptr<platform::PictureBox> picNotifyIcon_;
-  std::unique_ptr<platform::Timer> tmrWatchingClipBoard_;
+  // Parts of the form, which lives as long as they do.
+  platform::PictureBox* picMainContainer_ = nullptr;
+  platform::Label* lblURL_ = nullptr;
+  platform::Label* lblAnnounce_ = nullptr;
+  platform::Label* lblCancelAnnounce_ = nullptr;
   // How many characters each label can show at most.
   std::size_t url_limit_ = 0;
   std::size_t line_limit_ = 0;

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "settings/number.h"
-#include "settings/runtime_error.h"
+#include "base/runtime_error.h"
 
 namespace wendora {
 namespace {
@@ -31,23 +30,20 @@ int Component(std::int16_t top, int i, float step) {
 
 void DrawGradient(platform::PictureBox& target, double twips_per_pixel, std::int16_t top_red,
                   std::int16_t top_green, std::int16_t top_blue, std::int16_t bottom_red,
-                  std::int16_t bottom_green, std::int16_t bottom_blue, std::uint8_t direction) {
-  if (direction != kTopToBottom && direction != kLeftToRight) {
-    return;
-  }
-  const double length = direction == kTopToBottom ? target.Height() : target.Width();
-  const double across = direction == kTopToBottom ? target.Width() : target.Height();
+                  std::int16_t bottom_green, std::int16_t bottom_blue) {
+  const double height = target.Height();
+  const double width = target.Width();
   const double p = twips_per_pixel;
-  if (!(length > 0) || !(p > 0)) {
+  if (!(height > 0) || !(p > 0)) {
     return;  // nothing to paint into; the step would divide by zero
   }
-  const double rows = length / p;
+  const double rows = height / p;
   const float step_red = static_cast<float>(Difference(bottom_red, top_red) / rows);
   const float step_green = static_cast<float>(Difference(bottom_green, top_green) / rows);
   const float step_blue = static_cast<float>(Difference(bottom_blue, top_blue) / rows);
 
   // The last line's index: the whole number of pixel rows. With a whole
-  // number of twips per pixel this is the rounded length divided by it; at
+  // number of twips per pixel this is the rounded height divided by it; at
   // 175 % or 200 % scaling (8.57 or 7.5 twips per pixel) rounding the twips
   // per pixel first would leave the bottom rows unpainted.
   const double whole_rows = std::floor(rows + 1e-9);
@@ -57,17 +53,15 @@ void DrawGradient(platform::PictureBox& target, double twips_per_pixel, std::int
   const int last = static_cast<int>(whole_rows);
 
   for (int i = 0; i <= last; ++i) {
-    const int red = Component(top_red, i, step_red);
-    const int green = Component(top_green, i, step_green);
-    const int blue = Component(top_blue, i, step_blue);
-    const auto color = static_cast<platform::Color>(red + 256 * green + 65536 * blue);
-    const double at = i * p;
-    if (direction == kTopToBottom) {
-      target.DrawLine(0, at, across, at, color);
-    } else {
-      target.DrawLine(at, 0, at, across, color);
-    }
+    const auto color = RgbColor(static_cast<std::int16_t>(Component(top_red, i, step_red)),
+                                static_cast<std::int16_t>(Component(top_green, i, step_green)),
+                                static_cast<std::int16_t>(Component(top_blue, i, step_blue)));
+    target.DrawLine(0, i * p, width, i * p, color);
   }
+}
+
+platform::Color RgbColor(std::int16_t red, std::int16_t green, std::int16_t blue) {
+  return static_cast<platform::Color>(red + 256 * green + 65536 * blue);
 }
 
 std::int16_t GetRed(std::int32_t color) {

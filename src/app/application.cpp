@@ -1,12 +1,9 @@
 #include "app/application.h"
 
-#include <algorithm>
-#include <new>
-
-#include "app/fatal.h"
-#include "settings/number.h"
+#include "base/fatal.h"
+#include "base/number.h"
+#include "base/text.h"
 #include "settings/profile.h"
-#include "tray/task_tray.h"
 
 namespace wendora {
 namespace {
@@ -17,12 +14,6 @@ constexpr const char* kTemplateWarning =
     "プロジェクトのタイトルが \"Project1\" です。\r\n\r\n"
     "このままではビルド番号が正しく記録されない恐れがあります。"
     "キャンセルを押すとビルド番号のインクリメントをスキップします。";
-
-std::string AsciiLower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
-  return text;
-}
 
 }  // namespace
 
@@ -52,30 +43,21 @@ void Application::RunStartUpSteps() {
 
   frmMain_ = std::make_unique<FrmMain>(platform_, settings_);
   frmMain_->Load();
-  frmSettings_ = std::make_unique<FrmSettings>(platform_, settings_, *frmMain_);
-  trayMenu_ = std::make_unique<TrayMenu>(platform_, *frmMain_, *frmSettings_,
-                                         [this] { ExitApplication(); });
+  tray_icon_ = std::make_unique<TaskTrayIcon>(platform_, settings_);
+  frmSettings_ = std::make_unique<FrmSettings>(platform_, settings_, *frmMain_, *tray_icon_);
+  trayMenu_ = std::make_unique<TrayMenu>(
+      platform_, tray_icon_->handle(), [this] { frmSettings_->ShowModeless(); },
+      [this] { ExitApplication(); });
   watchCycle_ = std::make_unique<WatchCycle>(
       platform_, settings_, *frmMain_,
       WatchHooks{[this] { ExitApplication(); }, [this] { frmSettings_->ShowModal(); }});
-  frmMain_->on_timer = [this] { watchCycle_->Tick(); };
   frmMain_->on_mouse_up = [this](int button) {
     RunGuarded(platform_, [&] { watchCycle_->HandleAnnounceClick(button); });
   };
-  frmMain_->picNotifyIcon().on_notify_icon = [this](std::uint32_t message) {
-    RunGuarded(platform_, [&] { trayMenu_->HandleNotifyIconMessage(message); });
-  };
-  // A restarted shell forgets the icon: put it up again if it should be there.
-  frmMain_->form().on_taskbar_created = [this] {
-    if (settings_.ShowTaskTrayIcon == 1) {
-      UpdateTaskTrayIcon(platform_, kTrayIconId, frmMain_->picNotifyIcon().handle(),
-                         frmMain_->picNotifyIcon(), kTrayAdd);
-    }
-  };
+  tray_icon_->on_menu_requested = [this] { RunGuarded(platform_, [&] { trayMenu_->ShowMenu(); }); };
 
   if (settings_.ShowTaskTrayIcon == 1) {
-    UpdateTaskTrayIcon(platform_, kTrayIconId, frmMain_->picNotifyIcon().handle(),
-                       frmMain_->picNotifyIcon(), kTrayAdd);
+    tray_icon_->Show();
   }
 }
 
@@ -97,9 +79,8 @@ bool Application::AdvanceBuildCounter() {
 
 void Application::ExitApplication() {
   // The icon is removed whether or not it was ever added.
-  if (frmMain_) {
-    UpdateTaskTrayIcon(platform_, kTrayIconId, frmMain_->picNotifyIcon().handle(),
-                       frmMain_->picNotifyIcon(), kTrayRemove);
+  if (tray_icon_) {
+    tray_icon_->Hide();
   }
   WriteSettings(platform_, settings_);
   platform_.ExitProcess();

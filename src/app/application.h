@@ -5,11 +5,11 @@
 #include <string>
 
 #include "announce/frm_main.h"
-#include "app/product.h"
+#include "base/product.h"
 #include "platform/platform.h"
-#include "settings/runtime_error.h"
 #include "settings/settings.h"
 #include "settings_dialog/frm_settings.h"
+#include "tray/task_tray.h"
 #include "tray/tray_menu.h"
 #include "watcher/watch_cycle.h"
 
@@ -32,7 +32,6 @@ class Application {
   FrmMain& frmMain() { return *frmMain_; }
   WatchCycle& watchCycle() { return *watchCycle_; }
   FrmSettings& frmSettings() { return *frmSettings_; }
-  TrayMenu& trayMenu() { return *trayMenu_; }
 
  private:
   void RunStartUpSteps();
@@ -42,7 +41,9 @@ class Application {
   platform::Platform& platform_;
   std::string title_;
   CurrentSettings settings_;
+  // Each of these refers to those declared before it.
   std::unique_ptr<FrmMain> frmMain_;
+  std::unique_ptr<TaskTrayIcon> tray_icon_;
   std::unique_ptr<FrmSettings> frmSettings_;
   std::unique_ptr<TrayMenu> trayMenu_;
   std::unique_ptr<WatchCycle> watchCycle_;

@@ -1,8 +1,39 @@
 #include "base/text.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace wendora {
+namespace {
+
+std::uint32_t Byte(std::string_view text, std::size_t pos) {
+  return static_cast<unsigned char>(text[pos]);
+}
+
+void AppendUtf8(std::string& out, std::uint32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+void AppendUtf16Unit(std::string& out, std::uint32_t unit) {
+  out += static_cast<char>(unit & 0xFF);
+  out += static_cast<char>(unit >> 8);
+}
+
+}  // namespace
 
 char AsciiLower(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -63,6 +94,46 @@ std::string_view FirstUtf16Units(std::string_view text, std::size_t units) {
     pos += length;
   }
   return text.substr(0, pos);
+}
+
+std::string Utf16LeToUtf8(std::string_view bytes) {
+  std::string out;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    std::uint32_t c = Byte(bytes, i) | (Byte(bytes, i + 1) << 8);
+    if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size()) {
+      const std::uint32_t low = Byte(bytes, i + 2) | (Byte(bytes, i + 3) << 8);
+      if (low >= 0xDC00 && low < 0xE000) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      }
+    }
+    AppendUtf8(out, c);
+  }
+  return out;
+}
+
+std::string Utf8ToUtf16Le(std::string_view text) {
+  std::string out;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = CharacterLength(text, pos);
+    std::uint32_t c = Byte(text, pos);
+    if (length == 2) {
+      c = ((c & 0x1F) << 6) | (Byte(text, pos + 1) & 0x3F);
+    } else if (length == 3) {
+      c = ((c & 0x0F) << 12) | ((Byte(text, pos + 1) & 0x3F) << 6) | (Byte(text, pos + 2) & 0x3F);
+    } else if (length == 4) {
+      c = ((c & 0x07) << 18) | ((Byte(text, pos + 1) & 0x3F) << 12) |
+          ((Byte(text, pos + 2) & 0x3F) << 6) | (Byte(text, pos + 3) & 0x3F);
+    }
+    if (c >= 0x10000) {
+      AppendUtf16Unit(out, 0xD800 + ((c - 0x10000) >> 10));
+      AppendUtf16Unit(out, 0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      AppendUtf16Unit(out, c);
+    }
+    pos += length;
+  }
+  return out;
 }
 
 }  // namespace wendora

@@ -25,4 +25,11 @@ std::size_t Utf16Length(std::string_view text);
 // character is never split.
 std::string_view FirstUtf16Units(std::string_view text, std::size_t units);
 
+// Conversions between UTF-8 and the bytes of UTF-16 little-endian text. A
+// surrogate without its partner is carried over as it is, so that text goes
+// back unchanged; so is a byte that starts no UTF-8 sequence, as the
+// character of that number.
+std::string Utf16LeToUtf8(std::string_view bytes);
+std::string Utf8ToUtf16Le(std::string_view text);
+
 }  // namespace wendora

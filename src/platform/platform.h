@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,22 +37,17 @@ enum class MessageBoxKind {
 
 enum class MessageBoxResult { kOk, kCancel };
 
-// The notification-area icon's record: identifier, owner window, valid-field
-// flags, callback message, icon and tip.
-struct NotifyIconData {
-  std::uint32_t id = 0;
-  Handle owner = 0;
-  std::uint32_t flags = 0;
-  std::uint32_t callback_message = 0;
-  Handle icon = 0;
-  std::string tip;
-};
-
-enum class NotifyIconMessage : std::uint32_t { kAdd = 0, kDelete = 2 };
-
-// A colour: 0x00BBGGRR, or 0x80000000 plus a system colour's index.
+// A colour: red in bits 0 to 7, green in bits 8 to 15, blue in bits 16 to 23.
 using Color = std::uint32_t;
-inline constexpr Color kButtonTextColor = 0x80000012;
+
+// The colour of a label's text: a colour of its own, or the system's colour
+// for the text of buttons, which follows the user's colour scheme.
+struct TextColor {
+  static TextColor ButtonText() { return {}; }
+  static TextColor Rgb(Color color) { return {color}; }
+  std::optional<Color> rgb;
+  bool operator==(const TextColor&) const = default;
+};
 
 enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
@@ -78,45 +74,60 @@ class Label {
   virtual double Width() const = 0;
   virtual void SetWidth(double width) = 0;
   virtual void SetFontUnderline(bool underline) = 0;
-  virtual void SetForeColor(Color color) = 0;
+  virtual void SetForeColor(TextColor color) = 0;
 
   // A mouse button was released over the label.
   std::function<void(int button)> on_mouse_up;
 };
 
 // A picture box: a child area of a form with a persistent image. What is
-// drawn into it stays until drawn over.
+// drawn into it stays until drawn over. Its labels live as long as it does.
 class PictureBox {
  public:
   virtual ~PictureBox() = default;
-  virtual Handle handle() const = 0;
-  // The handle of the picture it shows (an icon), 0 for none.
-  virtual Handle picture() const = 0;
   virtual double Width() const = 0;
   virtual double Height() const = 0;
   virtual void SetWidth(double width) = 0;
   virtual void SetHeight(double height) = 0;
   // A one-pixel solid line into the persistent image, in twips.
   virtual void DrawLine(double x1, double y1, double x2, double y2, Color color) = 0;
-  virtual std::unique_ptr<Label> CreateLabel(const Bounds& bounds, const FontDesign& font) = 0;
+  virtual Label& CreateLabel(const Bounds& bounds, const FontDesign& font) = 0;
 
   // A mouse button was released over the box itself (not over a label).
   std::function<void(int button)> on_mouse_up;
-  // The notification-area icon's messages, when this box owns the icon: the
-  // number of the mouse message that happened over the icon.
-  std::function<void(std::uint32_t mouse_message)> on_notify_icon;
 };
 
-// A timer that fires for the life of its owner.
+// A timer that fires for as long as it lives.
 class Timer {
  public:
   virtual ~Timer() = default;
   std::function<void()> on_timer;
 };
 
+// The program's icon in the notification area, with its tip. It is created
+// out of the notification area; Show puts it there and Remove takes it away
+// (removing an icon that is not there does nothing). The shell's answers are
+// not examined.
+class NotifyIcon {
+ public:
+  virtual ~NotifyIcon() = default;
+  // The hidden window that receives the icon's messages; it owns the menu
+  // the icon asks for.
+  virtual Handle handle() const = 0;
+  virtual void Show() = 0;
+  virtual void Remove() = 0;
+
+  // The user released the right mouse button over the icon: the menu is
+  // asked for. Nothing else the mouse does over the icon is reported.
+  std::function<void()> on_menu_requested;
+  // The notification area was made anew (the shell restarted): every icon
+  // that was in it is gone.
+  std::function<void()> on_area_recreated;
+};
+
 // A top-level window without a title bar and without a taskbar button, built
 // hidden at its designed place and size. Left, Top, Width and Height are its
-// outer geometry.
+// outer geometry. Its picture boxes live as long as it does.
 class Form {
  public:
   virtual ~Form() = default;
@@ -141,14 +152,7 @@ class Form {
   // it, without moving or sizing it. The result is not examined.
   virtual void SetTopmost() = 0;
 
-  virtual std::unique_ptr<PictureBox> CreatePictureBox(const Bounds& bounds) = 0;
-  // A picture box showing the program's small (16 x 16) icon; it is never
-  // shown and receives the notification-area icon's messages.
-  virtual std::unique_ptr<PictureBox> CreateNotifyIconHost(const Bounds& bounds) = 0;
-  virtual std::unique_ptr<Timer> CreateTimer(int interval_ms) = 0;
-
-  // Called when the notification area was re-created (the shell restarted).
-  std::function<void()> on_taskbar_created;
+  virtual PictureBox& CreatePictureBox(const Bounds& bounds) = 0;
 };
 
 struct FormDesign {
@@ -213,12 +217,13 @@ class DialogControl {
 enum ShiftState : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
 
 // A dialog window: a caption, a fixed frame with neither minimise nor
-// maximise button, and no taskbar button. Controls are added in tab order.
+// maximise button, and no taskbar button. Controls are added in tab order and
+// live as long as the dialog.
 class Dialog {
  public:
   virtual ~Dialog() = default;
   virtual Handle handle() const = 0;
-  virtual std::unique_ptr<DialogControl> AddControl(const ControlDesign& design) = 0;
+  virtual DialogControl& AddControl(const ControlDesign& design) = 0;
   virtual void ShowModeless() = 0;
   // Shows the dialog and returns when it has been hidden; the program's
   // other windows take no input meanwhile.
@@ -230,8 +235,9 @@ class Dialog {
   virtual void SetTopmost(bool topmost) = 0;
 
   // A key was released while the dialog or one of its controls had the
-  // keyboard focus: the key code and the shift state.
-  std::function<void(int key, int shift)> on_key_up;
+  // keyboard focus: the key's letter ('A' to 'Z'; 0 for any other key) and
+  // the shift state.
+  std::function<void(char letter, int shift)> on_key_up;
   // The user closed the window by its close box or the system menu.
   std::function<void()> on_close;
 };
@@ -305,16 +311,18 @@ class Platform {
   // The mouse pointer over all of the program's windows.
   virtual void SetMousePointer(MousePointer pointer) = 0;
 
-  // The shell's verb on a file or address, in a window shown with the show
-  // command. The result is not examined.
-  virtual void ShellExecuteVerb(Handle owner, std::string_view operation, std::string_view file,
-                                std::string_view parameters, std::string_view directory,
-                                int show_command) = 0;
+  // Opens a file, folder or address with the program the shell associates
+  // with it, shown normally. The shell's answer is not examined.
+  virtual void OpenWithShell(Handle owner, std::string_view file) = 0;
   // Whether a file or folder of that path exists.
   virtual bool PathExists(const std::string& path) = 0;
 
-  // Windows.
+  // Windows. A window, timer or icon that cannot be made raises a run-time
+  // error.
   virtual std::unique_ptr<Form> CreateForm(const FormDesign& design) = 0;
+  virtual std::unique_ptr<Timer> CreateTimer(int interval_ms) = 0;
+  // The icon shows the program's small icon and the tip.
+  virtual std::unique_ptr<NotifyIcon> CreateNotifyIcon(std::string_view tip) = 0;
   virtual std::unique_ptr<Dialog> CreateDialogWindow(const DialogDesign& design) = 0;
   // Brings the window to the foreground. The result is not examined.
   virtual void SetForegroundWindow(Handle window) = 0;
@@ -327,9 +335,6 @@ class Platform {
   // custom colours; the chosen colour, or -1 when it was cancelled.
   virtual std::int32_t PickColor(Handle owner, Color initial,
                                  const std::array<Color, 16>& custom_colors) = 0;
-
-  // Notification area. The result is not reported.
-  virtual void ShellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data) = 0;
 
  protected:
   virtual void EndProcess() = 0;

@@ -1,7 +1,7 @@
 #include "settings/settings.h"
 
+#include "base/number.h"
 #include "platform/platform.h"
-#include "settings/number.h"
 #include "settings/profile.h"
 
 namespace wendora {

@@ -1,10 +1,9 @@
 #include "settings_dialog/frm_settings.h"
 
 #include "announce/gradient.h"
-#include "app/fatal.h"
-#include "settings/number.h"
+#include "base/fatal.h"
+#include "base/number.h"
 #include "settings_dialog/color_dialog.h"
-#include "tray/task_tray.h"
 
 namespace wendora {
 namespace {
@@ -12,30 +11,25 @@ namespace {
 using platform::ControlKind;
 
 constexpr const char* kNotANumber = "実行待ち時間には整数を入力してください。";
-constexpr int kKeyW = 87;
-constexpr int kKeyT = 84;
-constexpr int kKeyB = 66;
 
-// Counts the modal loops that a handler of the dialog waits in.
-class Busy {
+// Counts a modal loop that a handler of the dialog waits in, for as long as
+// the scope lasts.
+class InModalLoop {
  public:
-  explicit Busy(int& depth) : depth_(depth) { ++depth_; }
-  ~Busy() { --depth_; }
-  Busy(const Busy&) = delete;
-  Busy& operator=(const Busy&) = delete;
+  explicit InModalLoop(int& loops) : loops_(loops) { ++loops_; }
+  ~InModalLoop() { --loops_; }
+  InModalLoop(const InModalLoop&) = delete;
+  InModalLoop& operator=(const InModalLoop&) = delete;
 
  private:
-  int& depth_;
+  int& loops_;
 };
-
-platform::Color Rgb(std::int16_t red, std::int16_t green, std::int16_t blue) {
-  return static_cast<platform::Color>(red + 256 * green + 65536 * blue);
-}
 
 }  // namespace
 
-FrmSettings::FrmSettings(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain)
-    : platform_(platform), settings_(settings), frmMain_(frmMain) {}
+FrmSettings::FrmSettings(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
+                         TaskTrayIcon& tray_icon)
+    : platform_(platform), settings_(settings), frmMain_(frmMain), tray_icon_(tray_icon) {}
 
 FrmSettings::~FrmSettings() = default;
 
@@ -52,56 +46,58 @@ void FrmSettings::ShowModal() {
   }
   // A dialog that waits on its own colour chooser or warning stays as it is;
   // the call then waits for it all the same.
-  if (busy_ == 0) {
+  if (modal_loops_ == 0) {
     form_->dialog->Hide();
   }
   // The dialog unloads itself on OK or Cancel; its window lives on among the
   // unloaded ones until this call has returned.
   platform::Dialog& dialog = *form_->dialog;
-  const Busy busy(busy_);
+  const InModalLoop waiting(modal_loops_);
   dialog.ShowModal();
 }
 
 void FrmSettings::Load() {
   // Unloaded dialogs are destroyed only when none of their handlers can be
   // waiting in a modal loop.
-  if (busy_ == 0) {
+  if (modal_loops_ == 0) {
     unloaded_.clear();
   }
   auto controls = std::make_unique<Controls>();
   controls->dialog = platform_.CreateDialogWindow({"設定", 3195, 3255});
   platform::Dialog& dialog = *controls->dialog;
   // In tab order.
-  const auto add = [&](ControlKind kind, const char* caption, platform::Bounds bounds) {
+  const auto add = [&](ControlKind kind, const char* caption,
+                       platform::Bounds bounds) -> platform::DialogControl& {
     return dialog.AddControl({kind, caption, bounds});
   };
-  controls->lblWaitTime = add(ControlKind::kLabel, "実行待ち時間(&W):", {120, 150, 1575, 255});
-  controls->txtWaitTime = add(ControlKind::kTextBox, "", {1560, 120, 615, 270});
-  controls->lblWaitTimeSecondLabel = add(ControlKind::kLabel, "秒", {2280, 150, 255, 255});
-  controls->picTopColor = add(ControlKind::kSwatch, "", {1200, 600, 495, 255});
-  controls->picBottomColor = add(ControlKind::kSwatch, "", {1200, 960, 495, 255});
-  controls->lblTopColor = add(ControlKind::kLabel, "上端の色(&T):", {120, 630, 1095, 255});
-  controls->lblBottomColor = add(ControlKind::kLabel, "下端の色(&B):", {120, 990, 1095, 255});
-  controls->cmdOK = add(ControlKind::kDefaultButton, "OK", {360, 2820, 1095, 315});
-  controls->cmdCancel = add(ControlKind::kCancelButton, "キャンセル", {1800, 2820, 1095, 315});
+  add(ControlKind::kLabel, "実行待ち時間(&W):", {120, 150, 1575, 255});
+  controls->txtWaitTime = &add(ControlKind::kTextBox, "", {1560, 120, 615, 270});
+  add(ControlKind::kLabel, "秒", {2280, 150, 255, 255});
+  controls->picTopColor = &add(ControlKind::kSwatch, "", {1200, 600, 495, 255});
+  controls->picBottomColor = &add(ControlKind::kSwatch, "", {1200, 960, 495, 255});
+  add(ControlKind::kLabel, "上端の色(&T):", {120, 630, 1095, 255});
+  add(ControlKind::kLabel, "下端の色(&B):", {120, 990, 1095, 255});
+  platform::DialogControl& cmdOK = add(ControlKind::kDefaultButton, "OK", {360, 2820, 1095, 315});
+  platform::DialogControl& cmdCancel =
+      add(ControlKind::kCancelButton, "キャンセル", {1800, 2820, 1095, 315});
   controls->chkShowTaskTrayIcon =
-      add(ControlKind::kCheckBox, "タスクトレイにアイコンを表示する(&I)", {120, 2400, 2955, 255});
-  controls->fraAction = add(ControlKind::kFrame, "指定時間経過後の動作", {120, 1380, 2955, 915});
+      &add(ControlKind::kCheckBox, "タスクトレイにアイコンを表示する(&I)", {120, 2400, 2955, 255});
+  add(ControlKind::kFrame, "指定時間経過後の動作", {120, 1380, 2955, 915});
   // The option buttons stand in the frame, 180 twips from its left edge.
-  controls->optRun = add(ControlKind::kOptionButton, "実行する(&R)", {300, 1680, 2655, 195});
+  controls->optRun = &add(ControlKind::kOptionButton, "実行する(&R)", {300, 1680, 2655, 195});
   controls->optCancel =
-      add(ControlKind::kOptionButton, "キャンセルする(&C)", {300, 1920, 2595, 255});
+      &add(ControlKind::kOptionButton, "キャンセルする(&C)", {300, 1920, 2595, 255});
 
-  controls->cmdOK->on_click = [this] { RunGuarded(platform_, [this] { cmdOK_Click(); }); };
-  controls->cmdCancel->on_click = [this] { cmdCancel_Click(); };
+  cmdOK.on_click = [this] { RunGuarded(platform_, [this] { cmdOK_Click(); }); };
+  cmdCancel.on_click = [this] { cmdCancel_Click(); };
   controls->picTopColor->on_click = [this] {
     RunGuarded(platform_, [this] { picTopColor_Click(); });
   };
   controls->picBottomColor->on_click = [this] {
     RunGuarded(platform_, [this] { picBottomColor_Click(); });
   };
-  dialog.on_key_up = [this](int key, int shift) {
-    RunGuarded(platform_, [&] { Form_KeyUp(key, shift); });
+  dialog.on_key_up = [this](char letter, int shift) {
+    RunGuarded(platform_, [&] { Form_KeyUp(letter, shift); });
   };
   dialog.on_close = [this] { Unload(); };
   form_ = std::move(controls);
@@ -113,9 +109,9 @@ void FrmSettings::Load() {
   dialog.SetTopmost(false);
   form_->txtWaitTime->SetText(DecimalText(settings_.WaitTime));
   form_->picTopColor->SetBackColor(
-      Rgb(settings_.TopColorR, settings_.TopColorG, settings_.TopColorB));
+      RgbColor(settings_.TopColorR, settings_.TopColorG, settings_.TopColorB));
   form_->picBottomColor->SetBackColor(
-      Rgb(settings_.BottomColorR, settings_.BottomColorG, settings_.BottomColorB));
+      RgbColor(settings_.BottomColorR, settings_.BottomColorG, settings_.BottomColorB));
   // 0 unchecked, 1 checked, 2 greyed; a larger value from a hand-edited file
   // shows greyed as well, and OK then leaves it alone.
   form_->chkShowTaskTrayIcon->SetValue(settings_.ShowTaskTrayIcon <= 2 ? settings_.ShowTaskTrayIcon
@@ -140,7 +136,7 @@ void FrmSettings::cmdOK_Click() {
   const std::string text = form_->txtWaitTime->Text();
   // A number that does not fit the wait time is refused like text.
   if (!ConvertsToInt32(text)) {
-    const Busy busy(busy_);
+    const InModalLoop waiting(modal_loops_);
     platform_.ShowMessageBox(kNotANumber, platform_.ProductName(),
                              platform::MessageBoxKind::kOkExclamation, form_->dialog->handle());
     return;
@@ -167,13 +163,12 @@ void FrmSettings::cmdOK_Click() {
   }
 
   const int checked = form_->chkShowTaskTrayIcon->Value();
-  platform::PictureBox& icon = frmMain_.picNotifyIcon();
   if (settings_.ShowTaskTrayIcon == 0 && checked == 1) {
     settings_.ShowTaskTrayIcon = 1;
-    UpdateTaskTrayIcon(platform_, kTrayIconId, icon.handle(), icon, kTrayAdd);
+    tray_icon_.Show();
   } else if (settings_.ShowTaskTrayIcon == 1 && checked == 0) {
     settings_.ShowTaskTrayIcon = 0;
-    UpdateTaskTrayIcon(platform_, kTrayIconId, icon.handle(), icon, kTrayRemove);
+    tray_icon_.Hide();
   }
 
   Unload();
@@ -194,7 +189,7 @@ void FrmSettings::picBottomColor_Click() {
 void FrmSettings::ChooseColorFor(platform::DialogControl& swatch) {
   std::int32_t chosen = -1;
   {
-    const Busy busy(busy_);
+    const InModalLoop waiting(modal_loops_);
     chosen = ShowColorDialog(platform_, form_->dialog->handle(),
                              static_cast<std::int32_t>(swatch.BackColor()));
   }
@@ -206,15 +201,15 @@ void FrmSettings::ChooseColorFor(platform::DialogControl& swatch) {
   ColorChanged = true;
 }
 
-void FrmSettings::Form_KeyUp(int key, int shift) {
+void FrmSettings::Form_KeyUp(char letter, int shift) {
   if (shift != platform::kAltMask) {
     return;
   }
-  if (key == kKeyW) {
+  if (letter == 'W') {
     form_->txtWaitTime->SetFocus();
-  } else if (key == kKeyT) {
+  } else if (letter == 'T') {
     picTopColor_Click();
-  } else if (key == kKeyB) {
+  } else if (letter == 'B') {
     picBottomColor_Click();
   }
 }

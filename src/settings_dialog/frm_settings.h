@@ -10,12 +10,14 @@
 #include "announce/frm_main.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
+#include "tray/task_tray.h"
 
 namespace wendora {
 
 class FrmSettings {
  public:
-  FrmSettings(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain);
+  FrmSettings(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
+              TaskTrayIcon& tray_icon);
   ~FrmSettings();
 
   // From the tray menu: loads the dialog if needed and shows it modeless; an
@@ -32,25 +34,18 @@ class FrmSettings {
   void cmdCancel_Click();
   void picTopColor_Click();
   void picBottomColor_Click();
-  void Form_KeyUp(int key, int shift);
-
-  // The loaded dialog's parts (only while Loaded()).
-  platform::Dialog& form() { return *form_->dialog; }
-  platform::DialogControl& txtWaitTime() { return *form_->txtWaitTime; }
-  platform::DialogControl& picTopColor() { return *form_->picTopColor; }
-  platform::DialogControl& picBottomColor() { return *form_->picBottomColor; }
-  platform::DialogControl& chkShowTaskTrayIcon() { return *form_->chkShowTaskTrayIcon; }
-  platform::DialogControl& optRun() { return *form_->optRun; }
-  platform::DialogControl& optCancel() { return *form_->optCancel; }
-  platform::DialogControl& cmdOK() { return *form_->cmdOK; }
-  platform::DialogControl& cmdCancel() { return *form_->cmdCancel; }
+  void Form_KeyUp(char letter, int shift);
 
  private:
+  // The dialog and its controls, which live as long as it does.
   struct Controls {
     std::unique_ptr<platform::Dialog> dialog;
-    std::unique_ptr<platform::DialogControl> lblWaitTime, txtWaitTime, lblWaitTimeSecondLabel,
-        picTopColor, picBottomColor, lblTopColor, lblBottomColor, cmdOK, cmdCancel,
-        chkShowTaskTrayIcon, fraAction, optRun, optCancel;
+    platform::DialogControl* txtWaitTime = nullptr;
+    platform::DialogControl* picTopColor = nullptr;
+    platform::DialogControl* picBottomColor = nullptr;
+    platform::DialogControl* chkShowTaskTrayIcon = nullptr;
+    platform::DialogControl* optRun = nullptr;
+    platform::DialogControl* optCancel = nullptr;
   };
 
   void Load();
@@ -60,10 +55,11 @@ class FrmSettings {
   platform::Platform& platform_;
   CurrentSettings& settings_;
   FrmMain& frmMain_;
+  TaskTrayIcon& tray_icon_;
   std::unique_ptr<Controls> form_;
   // Unloaded dialogs wait here until no handler of theirs can be running.
   std::vector<std::unique_ptr<Controls>> unloaded_;
-  int busy_ = 0;  // modal loops (dialog, chooser, warning) its handlers wait in
+  int modal_loops_ = 0;  // modal loops (dialog, chooser, warning) its handlers wait in
   bool ColorChanged = false;
 };
 

@@ -2,20 +2,19 @@
 
 namespace wendora {
 
-void UpdateTaskTrayIcon(platform::Platform& platform, std::uint32_t id, platform::Handle owner,
-                        const platform::PictureBox& icon_source, std::uint8_t action) {
-  platform::NotifyIconData data;
-  data.id = id;
-  data.owner = owner;
-  data.flags = kTrayIconFlags;
-  data.callback_message = kTrayCallbackMessage;
-  data.icon = icon_source.picture();
-  data.tip = kTrayTip;
-  if (action == kTrayRemove) {
-    platform.ShellNotifyIcon(platform::NotifyIconMessage::kDelete, data);
-  } else if (action == kTrayAdd) {
-    platform.ShellNotifyIcon(platform::NotifyIconMessage::kAdd, data);
-  }
+TaskTrayIcon::TaskTrayIcon(platform::Platform& platform, const CurrentSettings& settings)
+    : settings_(settings), icon_(platform.CreateNotifyIcon(kTrayTip)) {
+  icon_->on_menu_requested = [this] {
+    if (on_menu_requested) {
+      on_menu_requested();
+    }
+  };
+  // A restarted shell forgets the icon: put it up again if it should be there.
+  icon_->on_area_recreated = [this] {
+    if (settings_.ShowTaskTrayIcon == 1) {
+      icon_->Show();
+    }
+  };
 }
 
 }  // namespace wendora

@@ -1,23 +1,34 @@
-// The notification-area (task tray) icon: put up or taken down as a whole.
+// The notification-area (task tray) icon: shown or removed as a whole, and
+// put up again when the shell restarts while the settings want it shown.
 #pragma once
 
-#include <cstdint>
+#include <functional>
+#include <memory>
 
 #include "platform/platform.h"
+#include "settings/settings.h"
 
 namespace wendora {
 
-inline constexpr std::uint32_t kTrayIconId = 1;
-inline constexpr std::uint32_t kTrayIconFlags = 7;  // message, icon and tip are valid
-inline constexpr std::uint32_t kTrayCallbackMessage = 0x200;
 inline constexpr const char* kTrayTip = "Tamberlyn Wendora";
 
-enum TrayAction : std::uint8_t { kTrayRemove = 0, kTrayAdd = 1 };
+class TaskTrayIcon {
+ public:
+  TaskTrayIcon(platform::Platform& platform, const CurrentSettings& settings);
 
-// Adds (action 1) or removes (action 0) the icon whose messages go to the
-// owner window and whose image is the icon source's picture. Any other
-// action does nothing. The shell's answer is not examined.
-void UpdateTaskTrayIcon(platform::Platform& platform, std::uint32_t id, platform::Handle owner,
-                        const platform::PictureBox& icon_source, std::uint8_t action);
+  void Show() { icon_->Show(); }
+  // Removing an icon that is not there does nothing.
+  void Hide() { icon_->Remove(); }
+
+  // The window that owns the icon's menu.
+  platform::Handle handle() const { return icon_->handle(); }
+
+  // The user released the right mouse button over the icon.
+  std::function<void()> on_menu_requested;
+
+ private:
+  const CurrentSettings& settings_;
+  std::unique_ptr<platform::NotifyIcon> icon_;
+};
 
 }  // namespace wendora

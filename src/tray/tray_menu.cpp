@@ -1,5 +1,8 @@
 #include "tray/tray_menu.h"
 
+#include <string>
+#include <vector>
+
 namespace wendora {
 namespace {
 
@@ -16,21 +19,19 @@ std::string WithoutExtension(const std::string& name) {
 
 }  // namespace
 
-TrayMenu::TrayMenu(platform::Platform& platform, FrmMain& frmMain, FrmSettings& frmSettings,
-                   std::function<void()> exit_application)
+TrayMenu::TrayMenu(platform::Platform& platform, platform::Handle owner,
+                   std::function<void()> show_settings, std::function<void()> exit_application)
     : platform_(platform),
-      frmMain_(frmMain),
-      frmSettings_(frmSettings),
+      owner_(owner),
+      show_settings_(std::move(show_settings)),
       exit_application_(std::move(exit_application)) {}
 
-void TrayMenu::HandleNotifyIconMessage(std::uint32_t mouse_message) {
-  if (mouse_message != kRightButtonUp) {
-    return;
-  }
-  const platform::Handle owner = frmMain_.form().handle();
-  platform_.SetForegroundWindow(owner);
+void TrayMenu::ShowMenu() {
+  // The menu closes when the user clicks elsewhere only if its owner is in
+  // the foreground.
+  platform_.SetForegroundWindow(owner_);
   platform_.DoEvents();
-  switch (platform_.ShowPopupMenu(owner, MenuItems(), kSettingItem)) {
+  switch (platform_.ShowPopupMenu(owner_, MenuItems(), kSettingItem)) {
     case kSettingItem:
       mnuSetting_Click();
       break;
@@ -46,16 +47,14 @@ void TrayMenu::HandleNotifyIconMessage(std::uint32_t mouse_message) {
 }
 
 void TrayMenu::mnuSetting_Click() {
-  frmSettings_.ShowModeless();
+  show_settings_();
 }
 
 void TrayMenu::mnuTopic_Click() {
   // Named after the executable, so a renamed program looks for its own help.
-  help_file_ =
-      platform_.ProgramFolder() + "\\" + WithoutExtension(platform_.ExecutableName()) + ".chm";
-  // A missing help file or no program for it: the shell's answer is not
-  // examined and nothing is reported.
-  platform_.ShellExecuteVerb(frmMain_.form().handle(), "open", help_file_, "", "", 5);
+  // A missing help file or no program for it: nothing is reported.
+  platform_.OpenWithShell(owner_, platform_.ProgramFolder() + "\\" +
+                                      WithoutExtension(platform_.ExecutableName()) + ".chm");
 }
 
 void TrayMenu::mnuExitWendora_Click() {

@@ -1,7 +1,7 @@
 #include "watcher/classify.h"
 
+#include "base/number.h"
 #include "base/text.h"
-#include "settings/number.h"
 
 namespace wendora {
 namespace {

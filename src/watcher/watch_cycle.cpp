@@ -1,13 +1,11 @@
 #include "watcher/watch_cycle.h"
 
-#include "app/fatal.h"
-#include "settings/number.h"
-#include "settings/runtime_error.h"
+#include "base/fatal.h"
+#include "base/number.h"
+#include "base/runtime_error.h"
 
 namespace wendora {
 namespace {
-
-constexpr int kShowWindow = 5;  // SW_SHOW
 
 constexpr const char* kUrlAnnounce =
     "URL を示すと思われる文字列がクリップ ボードに格納されました。"
@@ -28,13 +26,13 @@ constexpr const char* kMissingPath =
 constexpr const char* kFatal =
     "回避不可能のエラーが発生しました。アプリケーションを終了します。\r\n\r\nエラー ";
 
-// Clears a flag when the scope ends, however it ends.
-class Busy {
+// Marks a tick as running for as long as the scope lasts, however it ends.
+class TickInProgress {
  public:
-  explicit Busy(bool& flag) : flag_(flag) { flag_ = true; }
-  ~Busy() { flag_ = false; }
-  Busy(const Busy&) = delete;
-  Busy& operator=(const Busy&) = delete;
+  explicit TickInProgress(bool& flag) : flag_(flag) { flag_ = true; }
+  ~TickInProgress() { flag_ = false; }
+  TickInProgress(const TickInProgress&) = delete;
+  TickInProgress& operator=(const TickInProgress&) = delete;
 
  private:
   bool& flag_;
@@ -62,7 +60,9 @@ WatchCycle::WatchCycle(platform::Platform& platform, CurrentSettings& settings, 
       settings_(settings),
       frmMain_(frmMain),
       hooks_(std::move(hooks)),
-      clock_(platform) {
+      clock_(platform),
+      tmrWatchingClipBoard_(platform.CreateTimer(100)) {
+  tmrWatchingClipBoard_->on_timer = [this] { Tick(); };
   // A clipboard that another program holds, or whose text its owner keeps
   // back, counts as empty: its text is announced once it can be read.
   try {
@@ -83,7 +83,7 @@ void WatchCycle::Tick() {
   if (in_tick_) {
     return;
   }
-  const Busy busy(in_tick_);
+  const TickInProgress running(in_tick_);
   try {
     RunTick();
   } catch (const RuntimeError& error) {
@@ -285,10 +285,10 @@ void WatchCycle::OpenTarget(Action kind) {
   platform_.DoEvents();
   const std::string& target = state_.TargetText;
   if (kind == Action::OpenURL) {
-    platform_.ShellExecuteVerb(owner, "open", "about:blank", "", "", kShowWindow);
-    platform_.ShellExecuteVerb(owner, "open", target, "", "", kShowWindow);
+    platform_.OpenWithShell(owner, "about:blank");
+    platform_.OpenWithShell(owner, target);
   } else if (platform_.PathExists(target)) {
-    platform_.ShellExecuteVerb(owner, "open", target, "", "", kShowWindow);
+    platform_.OpenWithShell(owner, target);
   } else {
     platform_.ShowMessageBox(kMissingPath, platform_.ProductName(),
                              platform::MessageBoxKind::kOkExclamation, owner);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -32,7 +33,9 @@ class WatchCycle {
   // this long; after that it counts as an empty text.
   static constexpr std::int64_t kFailedReadRetryMs = 3000;
 
-  // Takes the text on the clipboard now as already seen: it is not announced.
+  // Starts the watch timer, which fires every 100 ms for the life of the
+  // cycle, and takes the text on the clipboard now as already seen: it is
+  // not announced.
   WatchCycle(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
              WatchHooks hooks);
 
@@ -68,6 +71,7 @@ class WatchCycle {
   FrmMain& frmMain_;
   WatchHooks hooks_;
   TickClock clock_;
+  std::unique_ptr<platform::Timer> tmrWatchingClipBoard_;
   WatchState state_;
   // The value of the wait-time command being announced.
   std::string wait_time_value_;

@@ -28,7 +28,7 @@ void Measure(std::size_t size, bool sequence_numbers) {
   platform.sequence_numbers = sequence_numbers;
   wendora::Application app(platform);
   app.StartUp();
-  wendora::fake::FakeTimer& timer = *platform.forms.at(0)->timers.at(0);
+  wendora::fake::FakeTimer& timer = *platform.timers.at(0);
 
   // Two texts of the size that differ only in their last byte: the worst
   // case for a comparison. No slash, so neither is announced.

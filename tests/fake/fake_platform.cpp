@@ -6,17 +6,14 @@
 #include <cmath>
 #include <new>
 
-#include "settings/runtime_error.h"
+#include "base/runtime_error.h"
 
 namespace wendora::fake {
 
-FakePictureBox::FakePictureBox(FakePlatform& platform, const platform::Bounds& bounds,
-                               platform::Handle picture)
+FakePictureBox::FakePictureBox(FakePlatform& platform, const platform::Bounds& bounds)
     : width_px(platform.ToPixelsX(bounds.width)),
       height_px(platform.ToPixelsY(bounds.height)),
-      platform_(platform),
-      handle_(platform.NewHandle()),
-      picture_(picture) {}
+      platform_(platform) {}
 
 double FakePictureBox::Width() const {
   return width_px * platform_.twips_per_pixel_x;
@@ -35,11 +32,31 @@ void FakePictureBox::DrawLine(double x1, double y1, double x2, double y2, platfo
   lines.push_back({x1, y1, x2, y2, color});
 }
 
-std::unique_ptr<platform::Label> FakePictureBox::CreateLabel(const platform::Bounds& bounds,
-                                                             const platform::FontDesign& font) {
-  auto label = std::make_unique<FakeLabel>(bounds, font);
-  labels.push_back(label.get());
-  return label;
+platform::Label& FakePictureBox::CreateLabel(const platform::Bounds& bounds,
+                                             const platform::FontDesign& font) {
+  owned_labels_.push_back(std::make_unique<FakeLabel>(bounds, font));
+  labels.push_back(owned_labels_.back().get());
+  return *labels.back();
+}
+
+FakeTimer::~FakeTimer() {
+  auto& list = platform_.timers;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
+FakeNotifyIcon::~FakeNotifyIcon() {
+  auto& list = platform_.notify_icons;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
+void FakeNotifyIcon::Show() {
+  platform_.calls.push_back("NotifyIcon show");
+  shown = true;
+}
+
+void FakeNotifyIcon::Remove() {
+  platform_.calls.push_back("NotifyIcon remove");
+  shown = false;
 }
 
 FakeForm::FakeForm(FakePlatform& platform, platform::Handle handle,
@@ -91,22 +108,10 @@ void FakeForm::SetTopmost() {
   topmost = true;
 }
 
-std::unique_ptr<platform::PictureBox> FakeForm::CreatePictureBox(const platform::Bounds& bounds) {
-  auto box = std::make_unique<FakePictureBox>(platform_, bounds, 0);
-  pictures.push_back(box.get());
-  return box;
-}
-
-std::unique_ptr<platform::PictureBox> FakeForm::CreateNotifyIconHost(
-    const platform::Bounds& bounds) {
-  platform_.calls.push_back("CreateNotifyIconHost");
-  return std::make_unique<FakePictureBox>(platform_, bounds, platform_.NewHandle());
-}
-
-std::unique_ptr<platform::Timer> FakeForm::CreateTimer(int interval_ms) {
-  auto timer = std::make_unique<FakeTimer>(interval_ms);
-  timers.push_back(timer.get());
-  return timer;
+platform::PictureBox& FakeForm::CreatePictureBox(const platform::Bounds& bounds) {
+  owned_pictures_.push_back(std::make_unique<FakePictureBox>(platform_, bounds));
+  pictures.push_back(owned_pictures_.back().get());
+  return *pictures.back();
 }
 
 void FakeDialogControl::SetValue(int v) {
@@ -148,11 +153,11 @@ FakeDialog::~FakeDialog() {
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
 
-std::unique_ptr<platform::DialogControl> FakeDialog::AddControl(
-    const platform::ControlDesign& design) {
-  auto control = std::make_unique<FakeDialogControl>(platform_, design);
-  control->dialog = this;
-  controls.push_back(control.get());
+platform::DialogControl& FakeDialog::AddControl(const platform::ControlDesign& design) {
+  owned_controls_.push_back(std::make_unique<FakeDialogControl>(platform_, design));
+  FakeDialogControl& control = *owned_controls_.back();
+  control.dialog = this;
+  controls.push_back(&control);
   return control;
 }
 
@@ -324,12 +329,9 @@ void FakePlatform::SetMousePointer(platform::MousePointer value) {
   pointers.push_back(value);
 }
 
-void FakePlatform::ShellExecuteVerb(platform::Handle owner, std::string_view operation,
-                                    std::string_view file, std::string_view parameters,
-                                    std::string_view directory, int show_command) {
+void FakePlatform::OpenWithShell(platform::Handle owner, std::string_view file) {
   calls.push_back("ShellExecute " + std::string(file));
-  shell_calls.push_back({owner, std::string(operation), std::string(file), std::string(parameters),
-                         std::string(directory), show_command});
+  shell_calls.push_back({owner, std::string(file)});
 }
 
 bool FakePlatform::PathExists(const std::string& path) {
@@ -342,6 +344,20 @@ std::unique_ptr<platform::Form> FakePlatform::CreateForm(const platform::FormDes
   auto form = std::make_unique<FakeForm>(*this, NewHandle(), design);
   forms.push_back(form.get());
   return form;
+}
+
+std::unique_ptr<platform::Timer> FakePlatform::CreateTimer(int interval_ms) {
+  calls.push_back("CreateTimer");
+  auto timer = std::make_unique<FakeTimer>(*this, interval_ms);
+  timers.push_back(timer.get());
+  return timer;
+}
+
+std::unique_ptr<platform::NotifyIcon> FakePlatform::CreateNotifyIcon(std::string_view tip) {
+  calls.push_back("CreateNotifyIcon");
+  auto icon = std::make_unique<FakeNotifyIcon>(*this, NewHandle(), tip);
+  notify_icons.push_back(icon.get());
+  return icon;
 }
 
 std::unique_ptr<platform::Dialog> FakePlatform::CreateDialogWindow(
@@ -386,13 +402,6 @@ std::int32_t FakePlatform::PickColor(platform::Handle owner, platform::Color ini
   const std::int32_t choice = color_choices.front();
   color_choices.pop_front();
   return choice;
-}
-
-void FakePlatform::ShellNotifyIcon(platform::NotifyIconMessage message,
-                                   const platform::NotifyIconData& data) {
-  calls.push_back(message == platform::NotifyIconMessage::kAdd ? "NotifyIcon add"
-                                                               : "NotifyIcon delete");
-  notify_icon_calls.push_back({message, data});
 }
 
 }  // namespace wendora::fake

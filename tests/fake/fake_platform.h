@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -27,18 +28,9 @@ struct MessageBoxCall {
   platform::Handle owner;
 };
 
-struct NotifyIconCall {
-  platform::NotifyIconMessage message;
-  platform::NotifyIconData data;
-};
-
 struct ShellCall {
   platform::Handle owner;
-  std::string operation;
   std::string file;
-  std::string parameters;
-  std::string directory;
-  int show;
 };
 
 struct Line {
@@ -60,27 +52,25 @@ class FakeLabel final : public platform::Label {
   double Width() const override { return bounds.width; }
   void SetWidth(double width) override { bounds.width = width; }
   void SetFontUnderline(bool underline) override { font.underline = underline; }
-  void SetForeColor(platform::Color color) override { fore_color = color; }
+  void SetForeColor(platform::TextColor color) override { fore_color = color; }
 
   platform::Bounds bounds;
   platform::FontDesign font;
-  platform::Color fore_color = platform::kButtonTextColor;
+  platform::TextColor fore_color = platform::TextColor::ButtonText();
   std::string caption;
   std::vector<std::string> captions;  // every caption set, in order
 };
 
 class FakePictureBox final : public platform::PictureBox {
  public:
-  FakePictureBox(FakePlatform& platform, const platform::Bounds& bounds, platform::Handle picture);
-  platform::Handle handle() const override { return handle_; }
-  platform::Handle picture() const override { return picture_; }
+  FakePictureBox(FakePlatform& platform, const platform::Bounds& bounds);
   double Width() const override;
   double Height() const override;
   void SetWidth(double width) override;
   void SetHeight(double height) override;
   void DrawLine(double x1, double y1, double x2, double y2, platform::Color color) override;
-  std::unique_ptr<platform::Label> CreateLabel(const platform::Bounds& bounds,
-                                               const platform::FontDesign& font) override;
+  platform::Label& CreateLabel(const platform::Bounds& bounds,
+                               const platform::FontDesign& font) override;
 
   std::vector<Line> lines;
   std::vector<FakeLabel*> labels;
@@ -89,19 +79,51 @@ class FakePictureBox final : public platform::PictureBox {
 
  private:
   FakePlatform& platform_;
-  platform::Handle handle_;
-  platform::Handle picture_;
+  std::vector<std::unique_ptr<FakeLabel>> owned_labels_;
 };
 
 class FakeTimer final : public platform::Timer {
  public:
-  explicit FakeTimer(int interval) : interval(interval) {}
+  FakeTimer(FakePlatform& platform, int interval) : interval(interval), platform_(platform) {}
+  ~FakeTimer() override;
   void Fire() {
     if (on_timer) {
       on_timer();
     }
   }
   int interval;
+
+ private:
+  FakePlatform& platform_;
+};
+
+class FakeNotifyIcon final : public platform::NotifyIcon {
+ public:
+  FakeNotifyIcon(FakePlatform& platform, platform::Handle handle, std::string_view tip)
+      : tip(tip), platform_(platform), handle_(handle) {}
+  ~FakeNotifyIcon() override;
+  platform::Handle handle() const override { return handle_; }
+  void Show() override;
+  void Remove() override;
+  // What the user and the shell do.
+  void RequestMenu() {
+    if (on_menu_requested) {
+      on_menu_requested();
+    }
+  }
+  void RecreateArea() {
+    shown = false;
+    if (on_area_recreated) {
+      on_area_recreated();
+    }
+  }
+
+  std::string tip;
+  bool shown = false;
+
+ private:
+  FakePlatform& platform_;
+  platform::Handle handle_;
 };
 
 class FakeForm final : public platform::Form {
@@ -121,10 +143,7 @@ class FakeForm final : public platform::Form {
   void Hide() override;
   bool Visible() const override { return visible; }
   void SetTopmost() override;
-  std::unique_ptr<platform::PictureBox> CreatePictureBox(const platform::Bounds& bounds) override;
-  std::unique_ptr<platform::PictureBox> CreateNotifyIconHost(
-      const platform::Bounds& bounds) override;
-  std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
+  platform::PictureBox& CreatePictureBox(const platform::Bounds& bounds) override;
 
   int left_px = 0;
   int top_px = 0;
@@ -134,11 +153,11 @@ class FakeForm final : public platform::Form {
   bool topmost = false;
   std::vector<int> tops_px;  // every top set, in order
   std::vector<FakePictureBox*> pictures;
-  std::vector<FakeTimer*> timers;
 
  private:
   FakePlatform& platform_;
   platform::Handle handle_;
+  std::vector<std::unique_ptr<FakePictureBox>> owned_pictures_;
 };
 
 class FakeDialogControl final : public platform::DialogControl {
@@ -171,8 +190,7 @@ class FakeDialog final : public platform::Dialog {
       : design(design), platform_(platform), handle_(handle) {}
   ~FakeDialog() override;
   platform::Handle handle() const override { return handle_; }
-  std::unique_ptr<platform::DialogControl> AddControl(
-      const platform::ControlDesign& design) override;
+  platform::DialogControl& AddControl(const platform::ControlDesign& design) override;
   void ShowModeless() override;
   void ShowModal() override;
   void Hide() override;
@@ -183,9 +201,9 @@ class FakeDialog final : public platform::Dialog {
   // the tab order.
   FakeDialogControl& Control(std::string_view caption);
   FakeDialogControl& ControlAt(std::size_t tab_index) { return *controls.at(tab_index); }
-  void KeyUp(int key, int shift) {
+  void KeyUp(char letter, int shift) {
     if (on_key_up) {
-      on_key_up(key, shift);
+      on_key_up(letter, shift);
     }
   }
 
@@ -198,6 +216,7 @@ class FakeDialog final : public platform::Dialog {
  private:
   FakePlatform& platform_;
   platform::Handle handle_;
+  std::vector<std::unique_ptr<FakeDialogControl>> owned_controls_;
 };
 
 struct ColorDialogCall {
@@ -260,7 +279,6 @@ class FakePlatform final : public platform::Platform {
   // What the program did.
   std::vector<std::string> calls;
   std::vector<MessageBoxCall> message_boxes;
-  std::vector<NotifyIconCall> notify_icon_calls;
   std::vector<ShellCall> shell_calls;
   std::vector<platform::MousePointer> pointers;
   bool fine_timer = false;
@@ -269,6 +287,8 @@ class FakePlatform final : public platform::Platform {
   platform::MousePointer pointer = platform::MousePointer::kDefault;
   std::vector<FakeForm*> forms;
   std::vector<FakeDialog*> dialogs;  // the ones not yet destroyed
+  std::vector<FakeTimer*> timers;    // the same
+  std::vector<FakeNotifyIcon*> notify_icons;
   std::vector<ColorDialogCall> color_dialogs;
   std::vector<std::vector<platform::MenuItem>> menus;
   std::vector<int> menu_defaults;
@@ -300,11 +320,11 @@ class FakePlatform final : public platform::Platform {
   double TwipsPerPixelX() override { return twips_per_pixel_x; }
   double TwipsPerPixelY() override { return twips_per_pixel_y; }
   void SetMousePointer(platform::MousePointer pointer) override;
-  void ShellExecuteVerb(platform::Handle owner, std::string_view operation, std::string_view file,
-                        std::string_view parameters, std::string_view directory,
-                        int show_command) override;
+  void OpenWithShell(platform::Handle owner, std::string_view file) override;
   bool PathExists(const std::string& path) override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
+  std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
+  std::unique_ptr<platform::NotifyIcon> CreateNotifyIcon(std::string_view tip) override;
   std::unique_ptr<platform::Dialog> CreateDialogWindow(
       const platform::DialogDesign& design) override;
   void SetForegroundWindow(platform::Handle window) override;
@@ -312,8 +332,6 @@ class FakePlatform final : public platform::Platform {
                     int default_item) override;
   std::int32_t PickColor(platform::Handle owner, platform::Color initial,
                          const std::array<platform::Color, 16>& custom_colors) override;
-  void ShellNotifyIcon(platform::NotifyIconMessage message,
-                       const platform::NotifyIconData& data) override;
 
   int ToPixelsX(double twips) const;
   int ToPixelsY(double twips) const;

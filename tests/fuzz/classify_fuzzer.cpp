@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/number.h"
+#include "base/number.h"
 #include "watcher/classify.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "fake/fake_platform.h"
@@ -32,7 +33,7 @@ class AppTest : public ::testing::Test {
   // Advances the clock and lets the watch timer fire once.
   void Tick(std::uint32_t ms = 100) {
     platform_.tick_count += ms;
-    Form().timers.at(0)->Fire();
+    platform_.timers.at(0)->Fire();
   }
   // Ticks until the program ends; false if it is still running after `ms`.
   bool TicksEnd(std::uint32_t ms) {
@@ -49,6 +50,25 @@ class AppTest : public ::testing::Test {
   void Copy(const std::string& text) {
     platform_.SetClipboard(text);
     Tick();
+  }
+
+  fake::FakeNotifyIcon& TrayIcon() { return *platform_.notify_icons.at(0); }
+  // What the program asked of its tray icon, in order: "show" or "remove".
+  std::vector<std::string> IconCalls() const {
+    std::vector<std::string> found;
+    for (const std::string& call : platform_.calls) {
+      if (call.rfind("NotifyIcon ", 0) == 0) {
+        found.push_back(call.substr(11));
+      }
+    }
+    return found;
+  }
+
+  // Where the first call with that prefix stands among all calls.
+  std::ptrdiff_t CallIndex(const std::string& prefix) const {
+    const auto found = std::find_if(platform_.calls.begin(), platform_.calls.end(),
+                                    [&](const std::string& c) { return c.rfind(prefix, 0) == 0; });
+    return found - platform_.calls.begin();
   }
 
   std::size_t CountCalls(const std::string& prefix) const {

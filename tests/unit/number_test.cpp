@@ -1,8 +1,8 @@
-#include "settings/number.h"
+#include "base/number.h"
 
 #include <gtest/gtest.h>
 
-#include "settings/runtime_error.h"
+#include "base/runtime_error.h"
 
 namespace wendora {
 namespace {

@@ -31,7 +31,6 @@ class DialogTest : public AppTest {
   FakeDialogControl& Click(FakeDialog& d) { return d.Control("キャンセルする(&C)"); }
   const CurrentSettings& Current() { return app_->settings(); }
   std::size_t GradientLines() { return platform_.forms.at(0)->pictures.at(0)->lines.size(); }
-  std::size_t IconCalls() { return platform_.notify_icon_calls.size(); }
 };
 
 TEST_F(DialogTest, IsBuiltAsDesigned) {
@@ -181,27 +180,27 @@ TEST_F(DialogTest, CancelChangesNothing) {
 
 TEST_F(DialogTest, TheTrayIconFollowsTheCheckBox) {
   Start("ShowTaskTrayIcon=0\r\n");
-  std::size_t calls = IconCalls();
+  std::size_t calls = IconCalls().size();
   FakeDialog& d = Open();
   Ok(d).Click();
-  EXPECT_EQ(IconCalls(), calls);  // untouched: nothing
+  EXPECT_EQ(IconCalls().size(), calls);  // untouched: nothing
 
   FakeDialog& add = Open();
   TrayBox(add).Click();
   Ok(add).Click();
   EXPECT_EQ(Current().ShowTaskTrayIcon, 1);
-  ASSERT_EQ(IconCalls(), calls + 1);
-  EXPECT_EQ(platform_.notify_icon_calls.back().message, platform::NotifyIconMessage::kAdd);
+  ASSERT_EQ(IconCalls().size(), calls + 1);
+  EXPECT_EQ(IconCalls().back(), "show");
 
   FakeDialog& remove = Open();
   TrayBox(remove).Click();
   Ok(remove).Click();
   EXPECT_EQ(Current().ShowTaskTrayIcon, 0);
-  EXPECT_EQ(platform_.notify_icon_calls.back().message, platform::NotifyIconMessage::kDelete);
+  EXPECT_EQ(IconCalls().back(), "remove");
 
   platform_ = fake::FakePlatform();
   Start("ShowTaskTrayIcon=2\r\n");
-  calls = IconCalls();
+  calls = IconCalls().size();
   for (int clicks : {0, 1, 2}) {
     FakeDialog& grey = Open();
     for (int i = 0; i < clicks; ++i) {
@@ -210,7 +209,7 @@ TEST_F(DialogTest, TheTrayIconFollowsTheCheckBox) {
     Ok(grey).Click();
     EXPECT_EQ(Current().ShowTaskTrayIcon, 2);
   }
-  EXPECT_EQ(IconCalls(), calls);
+  EXPECT_EQ(IconCalls().size(), calls);
 }
 
 TEST_F(DialogTest, DefaultActionFromTheOptions) {
@@ -270,21 +269,18 @@ TEST_F(DialogTest, ExitWithTheDialogOpenSavesTheOldSettings) {
 
 class TrayTest : public DialogTest {
  protected:
-  void Message(std::uint32_t code) { app_->frmMain().picNotifyIcon().on_notify_icon(code); }
+  // The user released the right mouse button over the icon.
+  void RequestMenu() { TrayIcon().RequestMenu(); }
 };
 
-TEST_F(TrayTest, OnlyTheRightButtonsReleaseOpensTheMenu) {
+TEST_F(TrayTest, TheMenuBelongsToTheIcon) {
   Start();
-  for (std::uint32_t code : {0x200u, 0x201u, 0x202u, 0x203u, 0x204u, 0x206u, 0x207u, 0x208u}) {
-    Message(code);
-  }
-  EXPECT_TRUE(platform_.menus.empty());
   platform_.calls.clear();
-  Message(517);
+  RequestMenu();
   ASSERT_EQ(platform_.menus.size(), 1u);
   EXPECT_EQ(platform_.calls,
             (std::vector<std::string>{"SetForegroundWindow", "DoEvents", "ShowPopupMenu"}));
-  EXPECT_EQ(platform_.foreground_requests[0], platform_.forms.at(0)->handle());
+  EXPECT_EQ(platform_.foreground_requests[0], TrayIcon().handle());
   std::vector<std::string> captions;
   for (const auto& item : platform_.menus[0]) {
     captions.push_back(item.caption);
@@ -297,9 +293,9 @@ TEST_F(TrayTest, OnlyTheRightButtonsReleaseOpensTheMenu) {
 TEST_F(TrayTest, SettingsTwiceIsOneDialog) {
   Start();
   platform_.menu_choices = {0, 0};
-  Message(517);
+  RequestMenu();
   Box(*platform_.dialogs.back()).text = "77";
-  Message(517);
+  RequestMenu();
   EXPECT_EQ(platform_.dialogs.size(), 1u);
   EXPECT_TRUE(platform_.dialogs[0]->visible);
   EXPECT_EQ(Box(*platform_.dialogs[0]).text, "77");  // shown again as it was
@@ -308,21 +304,17 @@ TEST_F(TrayTest, SettingsTwiceIsOneDialog) {
 TEST_F(TrayTest, HelpOpensTheFileNamedAfterTheProgram) {
   Start();
   platform_.menu_choices = {1};
-  Message(517);
+  RequestMenu();
   ASSERT_EQ(platform_.shell_calls.size(), 1u);
   const auto& call = platform_.shell_calls[0];
   EXPECT_EQ(call.file, "C:\\Tools\\Wendora\\TWendora.chm");
-  EXPECT_EQ(call.operation, "open");
-  EXPECT_EQ(call.parameters, "");
-  EXPECT_EQ(call.directory, "");
-  EXPECT_EQ(call.show, 5);
-  EXPECT_EQ(call.owner, platform_.forms.at(0)->handle());
+  EXPECT_EQ(call.owner, TrayIcon().handle());
 
   platform_.executable_name = "Renamed.Tool.exe";
   platform_.menu_choices = {1, 2, -1};
-  Message(517);
-  Message(517);  // the separator
-  Message(517);  // nothing chosen
+  RequestMenu();
+  RequestMenu();  // the separator
+  RequestMenu();  // nothing chosen
   EXPECT_EQ(platform_.shell_calls.size(), 2u);
   EXPECT_EQ(platform_.shell_calls[1].file, "C:\\Tools\\Wendora\\Renamed.Tool.chm");
 }
@@ -331,8 +323,8 @@ TEST_F(TrayTest, ExitSavesAndEnds) {
   Start();
   app_->settings().WaitTime = 9;
   platform_.menu_choices = {3};
-  EXPECT_THROW(Message(517), ProcessExited);
-  EXPECT_EQ(platform_.notify_icon_calls.back().message, platform::NotifyIconMessage::kDelete);
+  EXPECT_THROW(RequestMenu(), ProcessExited);
+  EXPECT_EQ(IconCalls().back(), "remove");
   EXPECT_EQ(platform_.files[platform_.SettingsFile()].substr(0, 24),
             "[Settings]\r\nWaitTime=9\r\n");
 }
@@ -340,7 +332,7 @@ TEST_F(TrayTest, ExitSavesAndEnds) {
 TEST_F(TrayTest, AnErrorInAnEventHandlerIsReportedAndEnds) {
   Start();
   platform_.menu_runs_out_of_memory = true;
-  EXPECT_THROW(Message(517), ProcessExited);
+  EXPECT_THROW(RequestMenu(), ProcessExited);
   ASSERT_EQ(platform_.message_boxes.size(), 1u);
   EXPECT_EQ(platform_.message_boxes[0].title, "TWendora");
   EXPECT_EQ(platform_.message_boxes[0].text, "実行時エラー '7':\r\n\r\nメモリが不足しています。");
@@ -348,14 +340,14 @@ TEST_F(TrayTest, AnErrorInAnEventHandlerIsReportedAndEnds) {
 
 TEST_F(TrayTest, TheIconReturnsWhenTheShellRestarts) {
   Start();
-  platform_.forms.at(0)->on_taskbar_created();
-  EXPECT_EQ(platform_.notify_icon_calls.size(), 2u);
-  EXPECT_EQ(platform_.notify_icon_calls.back().message, platform::NotifyIconMessage::kAdd);
+  TrayIcon().RecreateArea();
+  EXPECT_EQ(IconCalls(), (std::vector<std::string>{"show", "show"}));
+  EXPECT_TRUE(TrayIcon().shown);
 
   platform_ = fake::FakePlatform();
   Start("ShowTaskTrayIcon=0\r\n");
-  platform_.forms.at(0)->on_taskbar_created();
-  EXPECT_TRUE(platform_.notify_icon_calls.empty());
+  TrayIcon().RecreateArea();
+  EXPECT_TRUE(IconCalls().empty());
 }
 
 using SettingsCommandTest = DialogTest;

@@ -1,4 +1,5 @@
 #include "app_test.h"
+#include "base/runtime_error.h"
 
 namespace wendora {
 namespace {
@@ -164,20 +165,16 @@ TEST_F(StartUpTest, TheTrayIconIsAddedOnlyForExactlyOne) {
     platform_ = fake::FakePlatform();
     SetSettingsFile(std::string("ShowTaskTrayIcon=") + value + "\r\n");
     EXPECT_FALSE(StartEnds());
-    ASSERT_EQ(platform_.notify_icon_calls.size(), added ? 1u : 0u) << value;
+    EXPECT_EQ(IconCalls(), added ? std::vector<std::string>{"show"} : std::vector<std::string>{})
+        << value;
   }
   platform_ = fake::FakePlatform();
   EXPECT_FALSE(StartEnds());
-  const auto& call = platform_.notify_icon_calls.at(0);
-  EXPECT_EQ(call.message, platform::NotifyIconMessage::kAdd);
-  EXPECT_EQ(call.data.id, 1u);
-  EXPECT_EQ(call.data.flags, 7u);
-  EXPECT_EQ(call.data.callback_message, 0x200u);
-  EXPECT_EQ(call.data.tip, "Tamberlyn Wendora");
-  EXPECT_EQ(call.data.owner, app_->frmMain().picNotifyIcon().handle());
-  EXPECT_EQ(call.data.icon, app_->frmMain().picNotifyIcon().picture());
-  // The icon goes up after the main window exists.
-  EXPECT_EQ(platform_.calls.back(), "NotifyIcon add");
+  EXPECT_EQ(TrayIcon().tip, "Tamberlyn Wendora");
+  EXPECT_TRUE(TrayIcon().shown);
+  // The icon goes up after the main window exists, last of all.
+  EXPECT_LT(CallIndex("CreateForm"), CallIndex("NotifyIcon show"));
+  EXPECT_EQ(platform_.calls.back(), "NotifyIcon show");
 }
 
 class ShutDownTest : public StartUpTest {
@@ -196,7 +193,7 @@ TEST_F(ShutDownTest, WritesTheNineKeysInOrderAndRemovesTheIcon) {
             "[Settings]\r\nWaitTime=-1\r\nShowTaskTrayIcon=1\r\nDefaultAction=0\r\n"
             "TopColorR=255\r\nTopColorG=255\r\nTopColorB=255\r\n"
             "BottomColorR=98\r\nBottomColorG=255\r\nBottomColorB=98\r\n");
-  EXPECT_EQ(platform_.calls.front(), "NotifyIcon delete");
+  EXPECT_EQ(platform_.calls.front(), "NotifyIcon remove");
   EXPECT_EQ(CountCalls("ReplaceFile"), 9u);
   EXPECT_EQ(platform_.calls.back(), "ExitProcess");
 }
@@ -205,8 +202,7 @@ TEST_F(ShutDownTest, RemovesTheIconEvenWhenItWasNeverShown) {
   SetSettingsFile("ShowTaskTrayIcon=0\r\n");
   ASSERT_FALSE(StartEnds());
   Exit();
-  ASSERT_EQ(platform_.notify_icon_calls.size(), 1u);
-  EXPECT_EQ(platform_.notify_icon_calls[0].message, platform::NotifyIconMessage::kDelete);
+  EXPECT_EQ(IconCalls(), std::vector<std::string>{"remove"});
   EXPECT_NE(platform_.files[platform_.SettingsFile()].find("ShowTaskTrayIcon=0\r\n"),
             std::string::npos);
 }

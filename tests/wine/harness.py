@@ -281,14 +281,9 @@ class WineSession:
                   "mousemove", str(x), str(y), "sleep", "0.2", "click", str(button)],
                  name="click")
 
-    def press(self, window, key, until, attempts=20):
-        """Gives the window the keyboard focus and presses the key, again
-        until the condition holds (a window just mapped may not take keys)."""
-        for _ in range(attempts):
-            self.run(["xdotool", "windowfocus", "--sync", window, "key", key], name="press")
-            if self.wait_for(until, timeout=1.5):
-                return True
-        return False
+    def press(self, window, key):
+        """Activates the window, as a click on it would, and presses the key."""
+        self.run(["xdotool", "windowactivate", "--sync", window, "key", key], name="press")
 
     def grab(self):
         """The whole screen as (width, height, rgb bytes)."""
@@ -298,22 +293,11 @@ class WineSession:
             return self.width, self.height, f.read()
 
     def dismiss(self, title):
-        """Closes the message box of that title with its OK button: Return
-        first, then clicks on the button (a box owned by a modal dialog may
-        not take the keyboard focus from outside)."""
-        for attempt in range(6):
-            boxes = self.windows(title)
-            if not boxes:
-                return True
-            if attempt < 2:
-                self.run(["xdotool", "windowfocus", "--sync", boxes[0], "key", "Return"],
-                         name="press")
-            else:
-                where = self.geometry(boxes[0])
-                if where is not None:
-                    self.click(where[0] + where[2] // 2, where[1] + where[3] - 21, 1)
-            self.wait_for(lambda: not self.windows(title), timeout=1.5)
-        return not self.windows(title)
+        """Closes the message box of that title with its default button."""
+        boxes = self.windows(title)
+        if boxes:
+            self.press(boxes[0], "Return")
+        return self.wait_for(lambda: not self.windows(title), timeout=10)
 
     def screenshot(self, png):
         self.run(["import", "-window", "root", png], name="import")

@@ -9,9 +9,9 @@
 #include <optional>
 #include <thread>
 
+#include "base/runtime_error.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
-#include "settings/runtime_error.h"
 
 namespace wendora::win32 {
 namespace {

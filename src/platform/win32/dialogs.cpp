@@ -68,21 +68,18 @@ Win32DialogControl::Win32DialogControl(Win32Dialog& dialog, const platform::Cont
     : dialog_(dialog), kind_(design.kind) {
   ControlStyle style = StyleOf(design.kind);
   const platform::Bounds& b = design.bounds;
-  window_.reset(::CreateWindowExW(
-      style.ex_style, style.window_class, Widen(design.caption).c_str(),
-      WS_CHILD | WS_VISIBLE | style.style, TwipsToPixelsX(b.left), TwipsToPixelsY(b.top),
-      TwipsToPixelsX(b.width), TwipsToPixelsY(b.height), dialog.window(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr));
+  const int left = TwipsToPixelsX(b.left);
+  const int top = TwipsToPixelsY(b.top);
+  window_ = MakeWindow(style.ex_style, style.window_class, Widen(design.caption),
+                       WS_CHILD | WS_VISIBLE | style.style,
+                       {left, top, left + TwipsToPixelsX(b.width), top + TwipsToPixelsY(b.height)},
+                       dialog.window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
   ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (kind_ == platform::ControlKind::kFrame) {
     // Beneath the controls it surrounds; it takes no focus, so the tab order
     // of the others stays as created.
     ::SetWindowPos(window_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
-}
-
-Win32DialogControl::~Win32DialogControl() {
-  dialog_.Forget(::GetDlgCtrlID(window_.get()));
 }
 
 std::string Win32DialogControl::Text() const {
@@ -143,10 +140,9 @@ void Win32DialogControl::Notify(WORD code) {
 // --- Dialog -----------------------------------------------------------
 
 Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design) : ui_(ui) {
-  // The window procedure is set per window below, once the owner is known.
-  RegisterWindowClass(kDialogClass, ::DefWindowProcW, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  owner_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                 ModuleInstance(), nullptr));
+  RegisterWindowClass(kDialogClass, &ForwardToOwner<Win32Dialog>,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  owner_ = MakeWindow(0, L"STATIC", L"", WS_POPUP, {}, nullptr);
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   RECT frame{0, 0, TwipsToPixelsX(design.client_width), TwipsToPixelsY(design.client_height)};
@@ -155,17 +151,16 @@ Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design) : ui
   const int height = frame.bottom - frame.top;
   RECT work{};
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  window_.reset(::CreateWindowExW(ex_style, kDialogClass, Widen(design.caption).c_str(), style,
-                                  work.left + (work.right - work.left - width) / 2,
-                                  work.top + (work.bottom - work.top - height) / 2, width, height,
-                                  owner_.get(), nullptr, ModuleInstance(), nullptr));
-  ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  ::SetWindowLongPtrW(window_.get(), GWLP_WNDPROC,
-                      reinterpret_cast<LONG_PTR>(&Win32Dialog::WindowProc));
+  const int left = work.left + (work.right - work.left - width) / 2;
+  const int top = work.top + (work.bottom - work.top - height) / 2;
+  window_ = MakeWindow(ex_style, kDialogClass, Widen(design.caption), style,
+                       {left, top, left + width, top + height}, owner_.get(), nullptr, this);
 
-  HDC screen = ::GetDC(nullptr);
-  const int font_height = -::MulDiv(9, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ::ReleaseDC(nullptr, screen);
+  int font_height = 0;
+  {
+    const ScreenDc screen;
+    font_height = -::MulDiv(9, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+  }
   font_.reset(::CreateFontW(font_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_DONTCARE, kDialogFont));
@@ -174,8 +169,7 @@ Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design) : ui
 
 Win32Dialog::~Win32Dialog() {
   ui_.dialogs.erase(std::remove(ui_.dialogs.begin(), ui_.dialogs.end(), this), ui_.dialogs.end());
-  // Controls are destroyed with the window; their owners outlive it only
-  // within the program's own teardown order.
+  controls_.clear();  // the controls go before their parent window
   window_.reset();
 }
 
@@ -183,8 +177,7 @@ platform::Handle Win32Dialog::handle() const {
   return reinterpret_cast<platform::Handle>(window_.get());
 }
 
-std::unique_ptr<platform::DialogControl> Win32Dialog::AddControl(
-    const platform::ControlDesign& design) {
+platform::DialogControl& Win32Dialog::AddControl(const platform::ControlDesign& design) {
   int id = next_id_++;
   if (design.kind == platform::ControlKind::kDefaultButton) {
     id = IDOK;  // Enter
@@ -201,8 +194,9 @@ std::unique_ptr<platform::DialogControl> Win32Dialog::AddControl(
     first_option_ = false;
   }
   ::SetWindowLongPtrW(control->window(), GWL_STYLE, style);
-  controls_[id] = control.get();
-  return control;
+  Win32DialogControl& added = *control;
+  controls_[id] = std::move(control);
+  return added;
 }
 
 void Win32Dialog::ClearOptions() {
@@ -236,19 +230,7 @@ void Win32Dialog::ShowModal() {
     ::EnableWindow(hwnd, FALSE);
   }
   ShowModeless();
-  MSG message;
-  while (::IsWindowVisible(window_.get())) {
-    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) {
-        ::PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
-      }
-      break;
-    }
-    if (!TranslateDialogMessage(ui_, message)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
+  while (::IsWindowVisible(window_.get()) && DispatchNextMessage(ui_, true)) {
   }
   for (HWND hwnd : disabled) {
     ::EnableWindow(hwnd, TRUE);
@@ -270,16 +252,9 @@ void Win32Dialog::SetTopmost(bool topmost) {
 
 void Win32Dialog::KeyUp(WPARAM key) {
   if (on_key_up) {
-    on_key_up(static_cast<int>(key), ShiftState());
+    // The virtual-key codes of the letter keys are their capital letters.
+    on_key_up(key >= 'A' && key <= 'Z' ? static_cast<char>(key) : '\0', ShiftState());
   }
-}
-
-LRESULT CALLBACK Win32Dialog::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = reinterpret_cast<Win32Dialog*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr || self->window_.get() != hwnd) {
-    return ::DefWindowProcW(hwnd, message, wparam, lparam);
-  }
-  return self->HandleMessage(message, wparam, lparam);
 }
 
 LRESULT Win32Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -323,17 +298,16 @@ LRESULT Win32Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         on_close();
       }
       return 0;
-    case WM_SETCURSOR:
-      if (SetPointerFor(ui_, lparam)) {
-        return TRUE;
-      }
-      break;
     default:
       break;
   }
-  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
+  return DefaultHandling(ui_, window_.get(), message, wparam, lparam);
 }
 
+namespace {
+
+// Keyboard handling of the program's dialogs; true when the message was
+// handled.
 bool TranslateDialogMessage(UiState& ui, MSG& message) {
   const std::vector<Win32Dialog*> dialogs = ui.dialogs;  // a handler may add one
   for (Win32Dialog* dialog : dialogs) {
@@ -348,6 +322,25 @@ bool TranslateDialogMessage(UiState& ui, MSG& message) {
     return ::IsWindowVisible(window) && ::IsDialogMessageW(window, &message);
   }
   return false;
+}
+
+}  // namespace
+
+bool DispatchNextMessage(UiState& ui, bool wait) {
+  MSG message;
+  if (wait ? ::GetMessageW(&message, nullptr, 0, 0) == -1
+           : !::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    return false;
+  }
+  if (message.message == WM_QUIT) {
+    ::PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
+    return false;
+  }
+  if (!TranslateDialogMessage(ui, message)) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return true;
 }
 
 }  // namespace wendora::win32

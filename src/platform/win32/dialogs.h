@@ -13,18 +13,10 @@
 
 namespace wendora::win32 {
 
-struct BrushTraits {
-  static HBRUSH Invalid() { return nullptr; }
-  static bool IsValid(HBRUSH h) { return h != nullptr; }
-  static void Close(HBRUSH h) { ::DeleteObject(h); }
-};
-using UniqueBrush = Unique<HBRUSH, BrushTraits>;
-
 class Win32DialogControl final : public platform::DialogControl {
  public:
   Win32DialogControl(Win32Dialog& dialog, const platform::ControlDesign& design, int id,
                      HFONT font);
-  ~Win32DialogControl() override;
 
   std::string Text() const override;
   void SetText(std::string_view text) override;
@@ -55,8 +47,7 @@ class Win32Dialog final : public platform::Dialog {
   ~Win32Dialog() override;
 
   platform::Handle handle() const override;
-  std::unique_ptr<platform::DialogControl> AddControl(
-      const platform::ControlDesign& design) override;
+  platform::DialogControl& AddControl(const platform::ControlDesign& design) override;
   void ShowModeless() override;
   void ShowModal() override;
   void Hide() override;
@@ -64,28 +55,28 @@ class Win32Dialog final : public platform::Dialog {
   void SetTopmost(bool topmost) override;
 
   HWND window() const { return window_.get(); }
-  void Forget(int id) { controls_.erase(id); }
   void ClearOptions();
   void RememberFocus(HWND control) { focus_ = control; }
   // A key released in the dialog or one of its controls.
   void KeyUp(WPARAM key);
-
- private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
+ private:
   UiState& ui_;
   UniqueWindow owner_;  // hidden: keeps the dialog off the taskbar
   UniqueWindow window_;
   UniqueFont font_;
   int next_id_ = 100;
   bool first_option_ = true;
-  std::map<int, Win32DialogControl*> controls_;
+  std::map<int, std::unique_ptr<Win32DialogControl>> controls_;
   HWND focus_ = nullptr;  // the control that had the focus last
 };
 
-// Keyboard handling of the program's dialogs (Tab, Enter, Esc, access keys
-// and the key-release events); true when the message was handled.
-bool TranslateDialogMessage(UiState& ui, MSG& message);
+// Takes the next message off the thread's queue (waiting for one when told
+// to) and dispatches it, with the keyboard handling of the program's dialogs
+// (Tab, Enter, Esc, access keys and the key-release events). False when
+// there was none, or when it was the request to quit, which is posted again
+// for the main loop.
+bool DispatchNextMessage(UiState& ui, bool wait);
 
 }  // namespace wendora::win32

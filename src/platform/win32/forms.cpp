@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
+#include "base/runtime_error.h"
 #include "platform/win32/text.h"
 
 namespace wendora::win32 {
@@ -12,12 +14,21 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"TWendoraForm";
 constexpr wchar_t kPictureClass[] = L"TWendoraPicture";
+constexpr wchar_t kTimerClass[] = L"TWendoraTimer";
+constexpr wchar_t kNotifyIconClass[] = L"TWendoraNotifyIcon";
 constexpr int kSmallIconId = 2;
+constexpr UINT_PTR kTimerId = 1;
+// The icon's identifier, and the message its events arrive as: the
+// mouse-move message, with the mouse message over the icon in lparam.
+constexpr UINT kNotifyIconId = 1;
+constexpr UINT kNotifyIconCallback = WM_MOUSEMOVE;
+
+constexpr const char* kCannotCreateWindow = "ウィンドウを作成できません。";
+constexpr const char* kCannotStartTimer = "タイマーを開始できません。";
 
 double TwipsPerPixel(int index) {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, index);
-  ::ReleaseDC(nullptr, screen);
+  const ScreenDc screen;
+  const int dpi = ::GetDeviceCaps(screen.get(), index);
   return 1440.0 / (dpi > 0 ? dpi : 96);
 }
 
@@ -25,17 +36,10 @@ int Rounded(double value) {
   return static_cast<int>(std::lround(value));
 }
 
-// Stores the object that owns a window at its creation, so that the window
-// procedure can forward every message to it.
-template <typename Owner>
-Owner* OwnerOf(HWND hwnd, UINT message, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-    auto* owner = static_cast<Owner*>(create->lpCreateParams);
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-    return nullptr;  // the owner's window handle is not stored yet
-  }
-  return reinterpret_cast<Owner*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+RECT PlaceInPixels(const platform::Bounds& b) {
+  const int left = TwipsToPixelsX(b.left);
+  const int top = TwipsToPixelsY(b.top);
+  return {left, top, left + TwipsToPixelsX(b.width), top + TwipsToPixelsY(b.height)};
 }
 
 }  // namespace
@@ -58,7 +62,21 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH backgrou
   wc.hIcon = ::LoadIconW(ModuleInstance(), MAKEINTRESOURCEW(1));
   wc.hbrBackground = background;
   wc.lpszClassName = name;
-  ::RegisterClassExW(&wc);
+  if (::RegisterClassExW(&wc) == 0) {
+    throw RuntimeError(kErrInternal, kCannotCreateWindow);
+  }
+}
+
+UniqueWindow MakeWindow(DWORD ex_style, const wchar_t* window_class, std::wstring_view title,
+                        DWORD style, RECT place, HWND parent, HMENU menu, void* owner) {
+  const std::wstring caption(title);
+  UniqueWindow window(::CreateWindowExW(
+      ex_style, window_class, caption.c_str(), style, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, parent, menu, ModuleInstance(), owner));
+  if (!window) {
+    throw RuntimeError(kErrInternal, kCannotCreateWindow);
+  }
+  return window;
 }
 
 double TwipsPerPixelX() {
@@ -75,31 +93,36 @@ int TwipsToPixelsY(double twips) {
 }
 
 COLORREF ToColorRef(platform::Color color) {
-  if ((color & 0x80000000u) != 0) {
-    return ::GetSysColor(static_cast<int>(color & 0xFF));
-  }
   return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
-bool SetPointerFor(const UiState& ui, LPARAM hit_test) {
-  if (ui.busy && LOWORD(hit_test) == HTCLIENT) {
+COLORREF ToColorRef(platform::TextColor color) {
+  return color.rgb ? ToColorRef(*color.rgb) : ::GetSysColor(COLOR_BTNTEXT);
+}
+
+LRESULT DefaultHandling(const UiState& ui, HWND window, UINT message, WPARAM wparam,
+                        LPARAM lparam) {
+  if (message == WM_SETCURSOR && ui.busy && LOWORD(lparam) == HTCLIENT) {
     ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    return true;
+    return TRUE;
   }
-  return false;
+  return ::DefWindowProcW(window, message, wparam, lparam);
 }
 
 // --- Form -------------------------------------------------------------
 
-Win32Form::Win32Form(const UiState& ui, const platform::FormDesign& design)
-    : ui_(ui), taskbar_created_message_(::RegisterWindowMessageW(L"TaskbarCreated")) {
-  RegisterWindowClass(kFormClass, &Win32Form::WindowProc);
+Win32Form::Win32Form(const UiState& ui, const platform::FormDesign& design) : ui_(ui) {
+  RegisterWindowClass(kFormClass, &ForwardToOwner<Win32Form>);
   // A popup without caption or frame, and a tool window so that it has no
   // taskbar button. It is created hidden.
-  window_.reset(::CreateWindowExW(
-      WS_EX_TOOLWINDOW, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN, TwipsToPixelsX(design.left),
-      TwipsToPixelsY(design.top), TwipsToPixelsX(design.client_width),
-      TwipsToPixelsY(design.client_height), nullptr, nullptr, ModuleInstance(), this));
+  window_ = MakeWindow(
+      WS_EX_TOOLWINDOW, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN,
+      PlaceInPixels({design.left, design.top, design.client_width, design.client_height}), nullptr,
+      nullptr, this);
+}
+
+Win32Form::~Win32Form() {
+  pictures_.clear();  // the children go before their parent window
 }
 
 platform::Handle Win32Form::handle() const {
@@ -174,101 +197,124 @@ void Win32Form::SetTopmost() {
   ::SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
 }
 
-std::unique_ptr<platform::PictureBox> Win32Form::CreatePictureBox(const platform::Bounds& bounds) {
-  return std::make_unique<Win32PictureBox>(ui_, window_.get(), bounds, UniqueIcon());
-}
-
-std::unique_ptr<platform::PictureBox> Win32Form::CreateNotifyIconHost(
-    const platform::Bounds& bounds) {
-  auto icon = static_cast<HICON>(::LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(kSmallIconId),
-                                              IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-  if (icon == nullptr) {
-    icon = ::CopyIcon(::LoadIconW(nullptr, IDI_APPLICATION));
-  }
-  return std::make_unique<Win32PictureBox>(ui_, window_.get(), bounds, UniqueIcon(icon));
-}
-
-std::unique_ptr<platform::Timer> Win32Form::CreateTimer(int interval_ms) {
-  const UINT_PTR id = next_timer_id_++;
-  return std::make_unique<Win32Timer>(*this, id, interval_ms);
-}
-
-LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = OwnerOf<Win32Form>(hwnd, message, lparam);
-  if (self == nullptr || self->window_.get() == nullptr) {
-    return ::DefWindowProcW(hwnd, message, wparam, lparam);
-  }
-  return self->HandleMessage(message, wparam, lparam);
+platform::PictureBox& Win32Form::CreatePictureBox(const platform::Bounds& bounds) {
+  pictures_.push_back(std::make_unique<Win32PictureBox>(ui_, window_.get(), bounds));
+  return *pictures_.back();
 }
 
 LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == taskbar_created_message_ && taskbar_created_message_ != 0) {
-    if (on_taskbar_created) {
-      on_taskbar_created();
-    }
-    return 0;
+  if (message == WM_CLOSE) {
+    return 0;  // the banner is hidden, never closed
   }
-  switch (message) {
-    case WM_TIMER: {
-      const auto found = timers_.find(static_cast<UINT_PTR>(wparam));
-      if (found != timers_.end() && found->second->on_timer) {
-        found->second->on_timer();
-      }
-      return 0;
-    }
-    case WM_SETCURSOR:
-      if (SetPointerFor(ui_, lparam)) {
-        return TRUE;
-      }
-      break;
-    case WM_CLOSE:
-      return 0;  // the banner is hidden, never closed
-    default:
-      break;
-  }
-  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
+  return DefaultHandling(ui_, window_.get(), message, wparam, lparam);
 }
 
 // --- Timer ------------------------------------------------------------
 
-Win32Timer::Win32Timer(Win32Form& form, UINT_PTR id, int interval_ms) : form_(form), id_(id) {
-  form_.timers_[id_] = this;
-  ::SetTimer(form_.window_.get(), id_, static_cast<UINT>(interval_ms), nullptr);
+Win32Timer::Win32Timer(int interval_ms) {
+  RegisterWindowClass(kTimerClass, &ForwardToOwner<Win32Timer>);
+  window_ = MakeWindow(0, kTimerClass, L"", 0, {}, HWND_MESSAGE, nullptr, this);
+  if (::SetTimer(window_.get(), kTimerId, static_cast<UINT>(interval_ms), nullptr) == 0) {
+    throw RuntimeError(kErrInternal, kCannotStartTimer);
+  }
 }
 
 Win32Timer::~Win32Timer() {
-  ::KillTimer(form_.window_.get(), id_);
-  form_.timers_.erase(id_);
+  ::KillTimer(window_.get(), kTimerId);
+}
+
+LRESULT Win32Timer::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_TIMER && on_timer) {
+    on_timer();
+    return 0;
+  }
+  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
+}
+
+// --- Notification-area icon --------------------------------------------
+
+Win32NotifyIcon::Win32NotifyIcon(std::string_view tip)
+    : tip_(Widen(tip)),
+      icon_(static_cast<HICON>(::LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(kSmallIconId),
+                                            IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))),
+      taskbar_created_message_(::RegisterWindowMessageW(L"TaskbarCreated")) {
+  if (!icon_) {
+    icon_.reset(::CopyIcon(::LoadIconW(nullptr, IDI_APPLICATION)));
+  }
+  RegisterWindowClass(kNotifyIconClass, &ForwardToOwner<Win32NotifyIcon>);
+  // A top-level window that is never shown: only those hear that the
+  // notification area was made anew.
+  window_ =
+      MakeWindow(WS_EX_TOOLWINDOW, kNotifyIconClass, L"", WS_POPUP, {}, nullptr, nullptr, this);
+}
+
+Win32NotifyIcon::~Win32NotifyIcon() {
+  Remove();
+}
+
+platform::Handle Win32NotifyIcon::handle() const {
+  return reinterpret_cast<platform::Handle>(window_.get());
+}
+
+NOTIFYICONDATAW Win32NotifyIcon::Record() const {
+  // The record of the running build's own size: the first-version callback
+  // protocol stays in force as long as no version is set.
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof(record);
+  record.hWnd = window_.get();
+  record.uID = kNotifyIconId;
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = kNotifyIconCallback;
+  record.hIcon = icon_.get();
+  tip_.copy(record.szTip, std::size(record.szTip) - 1);
+  return record;
+}
+
+void Win32NotifyIcon::Show() {
+  NOTIFYICONDATAW record = Record();
+  // The shell's answer is not examined: a failed add leaves the program
+  // running without an icon.
+  ::Shell_NotifyIconW(NIM_ADD, &record);
+}
+
+void Win32NotifyIcon::Remove() {
+  NOTIFYICONDATAW record = Record();
+  ::Shell_NotifyIconW(NIM_DELETE, &record);
+}
+
+LRESULT Win32NotifyIcon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == taskbar_created_message_ && taskbar_created_message_ != 0) {
+    if (on_area_recreated) {
+      on_area_recreated();
+    }
+    return 0;
+  }
+  // The window is never shown, so every mouse-move message it gets is the
+  // icon's: only the right button's release asks for the menu.
+  if (message == kNotifyIconCallback) {
+    if (LOWORD(lparam) == WM_RBUTTONUP && on_menu_requested) {
+      on_menu_requested();
+    }
+    return 0;
+  }
+  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
 }
 
 // --- Picture box ------------------------------------------------------
 
-Win32PictureBox::Win32PictureBox(const UiState& ui, HWND parent, const platform::Bounds& bounds,
-                                 UniqueIcon picture)
-    : ui_(ui), picture_(std::move(picture)) {
-  RegisterWindowClass(kPictureClass, &Win32PictureBox::WindowProc);
-  const int width = TwipsToPixelsX(bounds.width);
-  const int height = TwipsToPixelsY(bounds.height);
-  // A box with a picture is the hidden host of the notification-area icon.
-  const DWORD visible = picture_ ? 0 : WS_VISIBLE;
-  window_.reset(::CreateWindowExW(0, kPictureClass, L"", WS_CHILD | visible,
-                                  TwipsToPixelsX(bounds.left), TwipsToPixelsY(bounds.top), width,
-                                  height, parent, nullptr, ModuleInstance(), this));
-  Resize(width, height);
+Win32PictureBox::Win32PictureBox(const UiState& ui, HWND parent, const platform::Bounds& bounds)
+    : ui_(ui) {
+  RegisterWindowClass(kPictureClass, &ForwardToOwner<Win32PictureBox>);
+  const RECT place = PlaceInPixels(bounds);
+  window_ = MakeWindow(0, kPictureClass, L"", WS_CHILD | WS_VISIBLE, place, parent, nullptr, this);
+  Resize(place.right - place.left, place.bottom - place.top);
 }
 
 Win32PictureBox::~Win32PictureBox() {
+  labels_.clear();
   if (image_dc_ && original_bitmap_ != nullptr) {
     ::SelectObject(image_dc_.get(), original_bitmap_);
   }
-}
-
-platform::Handle Win32PictureBox::handle() const {
-  return reinterpret_cast<platform::Handle>(window_.get());
-}
-
-platform::Handle Win32PictureBox::picture() const {
-  return reinterpret_cast<platform::Handle>(picture_.get());
 }
 
 double Win32PictureBox::Width() const {
@@ -291,10 +337,13 @@ void Win32PictureBox::Resize(int width, int height) {
   ::SetWindowPos(window_.get(), nullptr, 0, 0, width, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // A new image of the new size keeps what the old one held, on white.
-  HDC screen = ::GetDC(nullptr);
-  UniqueMemoryDc dc(::CreateCompatibleDC(screen));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(screen, std::max(width, 1), std::max(height, 1)));
-  ::ReleaseDC(nullptr, screen);
+  UniqueMemoryDc dc;
+  UniqueBitmap bitmap;
+  {
+    const ScreenDc screen;
+    dc.reset(::CreateCompatibleDC(screen.get()));
+    bitmap.reset(::CreateCompatibleBitmap(screen.get(), std::max(width, 1), std::max(height, 1)));
+  }
   HGDIOBJ original = ::SelectObject(dc.get(), bitmap.get());
   RECT all{0, 0, std::max(width, 1), std::max(height, 1)};
   ::FillRect(dc.get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
@@ -319,39 +368,14 @@ void Win32PictureBox::DrawLine(double x1, double y1, double x2, double y2, platf
   ::InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
-std::unique_ptr<platform::Label> Win32PictureBox::CreateLabel(const platform::Bounds& bounds,
-                                                              const platform::FontDesign& font) {
-  auto label = std::make_unique<Win32Label>(*this, bounds, font);
-  labels_.push_back(label.get());
-  return label;
-}
-
-void Win32PictureBox::Forget(Win32Label* label) {
-  labels_.erase(std::remove(labels_.begin(), labels_.end(), label), labels_.end());
-}
-
-LRESULT CALLBACK Win32PictureBox::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-  auto* self = OwnerOf<Win32PictureBox>(hwnd, message, lparam);
-  if (self == nullptr || self->window_.get() == nullptr) {
-    return ::DefWindowProcW(hwnd, message, wparam, lparam);
-  }
-  return self->HandleMessage(message, wparam, lparam);
+platform::Label& Win32PictureBox::CreateLabel(const platform::Bounds& bounds,
+                                              const platform::FontDesign& font) {
+  labels_.push_back(std::make_unique<Win32Label>(*this, bounds, font));
+  return *labels_.back();
 }
 
 LRESULT Win32PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_MOUSEMOVE:
-      // The host of the notification-area icon is never visible, so the
-      // mouse-move message it receives is the icon's callback, with the
-      // mouse message that happened over the icon in lparam.
-      if (picture_) {
-        if (on_notify_icon) {
-          on_notify_icon(static_cast<std::uint32_t>(LOWORD(lparam)));
-        }
-        return 0;
-      }
-      break;
     case WM_ERASEBKGND:
       return 1;  // the image covers everything
     case WM_PAINT:
@@ -366,37 +390,28 @@ LRESULT Win32PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_MBUTTONUP:
       MouseUp(platform::kMiddleButton, lparam);
       return 0;
-    case WM_SETCURSOR:
-      if (SetPointerFor(ui_, lparam)) {
-        return TRUE;
-      }
-      break;
     default:
-      break;
+      return DefaultHandling(ui_, window_.get(), message, wparam, lparam);
   }
-  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
 }
 
 void Win32PictureBox::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = ::BeginPaint(window_.get(), &ps);
+  const PaintScope paint(window_.get());
   // Compose the image and the labels off screen, then show them at once.
-  UniqueMemoryDc compose(::CreateCompatibleDC(dc));
-  UniqueBitmap frame(::CreateCompatibleBitmap(dc, std::max(width_, 1), std::max(height_, 1)));
-  {
-    const SelectObjectScope select(compose.get(), frame.get());
-    ::BitBlt(compose.get(), 0, 0, width_, height_, image_dc_.get(), 0, 0, SRCCOPY);
-    for (const Win32Label* label : labels_) {
-      label->Draw(compose.get());
-    }
-    ::BitBlt(dc, 0, 0, width_, height_, compose.get(), 0, 0, SRCCOPY);
+  UniqueMemoryDc compose(::CreateCompatibleDC(paint.dc()));
+  UniqueBitmap frame(
+      ::CreateCompatibleBitmap(paint.dc(), std::max(width_, 1), std::max(height_, 1)));
+  const SelectObjectScope select(compose.get(), frame.get());
+  ::BitBlt(compose.get(), 0, 0, width_, height_, image_dc_.get(), 0, 0, SRCCOPY);
+  for (const auto& label : labels_) {
+    label->Draw(compose.get());
   }
-  ::EndPaint(window_.get(), &ps);
+  ::BitBlt(paint.dc(), 0, 0, width_, height_, compose.get(), 0, 0, SRCCOPY);
 }
 
 void Win32PictureBox::MouseUp(int button, LPARAM lparam) {
   const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-  for (Win32Label* label : labels_) {
+  for (const auto& label : labels_) {
     const RECT r = label->rect();
     if (::PtInRect(&r, at)) {
       if (label->on_mouse_up) {
@@ -414,23 +429,17 @@ void Win32PictureBox::MouseUp(int button, LPARAM lparam) {
 
 Win32Label::Win32Label(Win32PictureBox& owner, const platform::Bounds& bounds,
                        const platform::FontDesign& font)
-    : owner_(owner),
-      rect_{TwipsToPixelsX(bounds.left), TwipsToPixelsY(bounds.top),
-            TwipsToPixelsX(bounds.left + bounds.width), TwipsToPixelsY(bounds.top + bounds.height)},
-      design_(font) {
+    : owner_(owner), rect_(PlaceInPixels(bounds)), design_(font) {
   MakeFont();
 }
 
-Win32Label::~Win32Label() {
-  Invalidate();
-  owner_.Forget(this);
-}
-
 void Win32Label::MakeFont() {
-  HDC screen = ::GetDC(nullptr);
-  const int height =
-      -::MulDiv(Rounded(design_.points * 10), ::GetDeviceCaps(screen, LOGPIXELSY), 720);
-  ::ReleaseDC(nullptr, screen);
+  int height = 0;
+  {
+    const ScreenDc screen;
+    height =
+        -::MulDiv(Rounded(design_.points * 10), ::GetDeviceCaps(screen.get(), LOGPIXELSY), 720);
+  }
   font_.reset(::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, design_.underline ? TRUE : FALSE,
                             FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
@@ -447,6 +456,7 @@ std::string Win32Label::Caption() const {
 
 void Win32Label::SetCaption(std::string_view caption) {
   caption_ = Widen(caption);
+  caption_.shrink_to_fit();
   Invalidate();
 }
 
@@ -468,7 +478,7 @@ void Win32Label::SetFontUnderline(bool underline) {
   }
 }
 
-void Win32Label::SetForeColor(platform::Color color) {
+void Win32Label::SetForeColor(platform::TextColor color) {
   color_ = color;
   Invalidate();
 }

@@ -1,10 +1,14 @@
 // Windows of the program: forms, picture boxes with a persistent image, the
-// windowless labels they draw, and timers.
+// windowless labels they draw, timers and the notification-area icon.
 #pragma once
 
 #include <windows.h>
 
-#include <map>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
@@ -21,11 +25,42 @@ int TwipsToPixelsY(double twips);
 HINSTANCE ModuleInstance();
 
 // Registers a window class of the program once per process, with the
-// program's icon; later calls find it registered.
+// program's icon; later calls find it registered. Raises a run-time error
+// when the class cannot be registered.
 void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background = nullptr);
 
-// A colour value as GDI takes it: system colours resolved.
+// Creates a window; raises a run-time error when it cannot be made.
+UniqueWindow MakeWindow(DWORD ex_style, const wchar_t* window_class, std::wstring_view title,
+                        DWORD style, RECT place, HWND parent, HMENU menu = nullptr,
+                        void* owner = nullptr);
+
+// Stores the object that owns a window at its creation, so that the window
+// procedure can forward every message to it; null until then.
+template <typename Owner>
+Owner* OwnerOf(HWND hwnd, UINT message, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    auto* owner = static_cast<Owner*>(create->lpCreateParams);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    return nullptr;  // the owner's window handle is not stored yet
+  }
+  return reinterpret_cast<Owner*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// The window procedure of a window whose owner object was given at its
+// creation: every message goes to the owner's HandleMessage.
+template <typename Owner>
+LRESULT CALLBACK ForwardToOwner(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* owner = OwnerOf<Owner>(hwnd, message, lparam);
+  if (owner == nullptr || owner->window() != hwnd) {
+    return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+  return owner->HandleMessage(message, wparam, lparam);
+}
+
+// Colours as GDI takes them.
 COLORREF ToColorRef(platform::Color color);
+COLORREF ToColorRef(platform::TextColor color);
 
 class Win32Dialog;
 
@@ -35,61 +70,23 @@ struct UiState {
   std::vector<Win32Dialog*> dialogs;  // for keyboard navigation in the message loops
 };
 
-// Sets the pointer for a window of the program; true when it did.
-bool SetPointerFor(const UiState& ui, LPARAM hit_test);
+// What a window of the program does with a message it does not handle
+// itself: the busy pointer while the program is busy, else the default.
+LRESULT DefaultHandling(const UiState& ui, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-class Win32Label;
-
-class Win32PictureBox final : public platform::PictureBox {
- public:
-  Win32PictureBox(const UiState& ui, HWND parent, const platform::Bounds& bounds,
-                  UniqueIcon picture);
-  ~Win32PictureBox() override;
-
-  platform::Handle handle() const override;
-  platform::Handle picture() const override;
-  double Width() const override;
-  double Height() const override;
-  void SetWidth(double width) override;
-  void SetHeight(double height) override;
-  void DrawLine(double x1, double y1, double x2, double y2, platform::Color color) override;
-  std::unique_ptr<platform::Label> CreateLabel(const platform::Bounds& bounds,
-                                               const platform::FontDesign& font) override;
-
-  HWND window() const { return window_.get(); }
-  void Forget(Win32Label* label);
-
- private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  void Resize(int width, int height);
-  void Paint();
-  void MouseUp(int button, LPARAM lparam);
-
-  const UiState& ui_;
-  UniqueIcon picture_;
-  UniqueWindow window_;
-  int width_ = 0;
-  int height_ = 0;
-  // The persistent image: what is drawn stays until drawn over.
-  UniqueMemoryDc image_dc_;
-  UniqueBitmap image_;
-  HGDIOBJ original_bitmap_ = nullptr;
-  std::vector<Win32Label*> labels_;
-};
+class Win32PictureBox;
 
 class Win32Label final : public platform::Label {
  public:
   Win32Label(Win32PictureBox& owner, const platform::Bounds& bounds,
              const platform::FontDesign& font);
-  ~Win32Label() override;
 
   std::string Caption() const override;
   void SetCaption(std::string_view caption) override;
   double Width() const override;
   void SetWidth(double width) override;
   void SetFontUnderline(bool underline) override;
-  void SetForeColor(platform::Color color) override;
+  void SetForeColor(platform::TextColor color) override;
 
   RECT rect() const { return rect_; }
   void Draw(HDC dc) const;
@@ -102,27 +99,46 @@ class Win32Label final : public platform::Label {
   RECT rect_;
   platform::FontDesign design_;
   UniqueFont font_;
-  platform::Color color_ = platform::kButtonTextColor;
+  platform::TextColor color_ = platform::TextColor::ButtonText();
   std::wstring caption_;
 };
 
-class Win32Form;
-
-class Win32Timer final : public platform::Timer {
+class Win32PictureBox final : public platform::PictureBox {
  public:
-  Win32Timer(Win32Form& form, UINT_PTR id, int interval_ms);
-  ~Win32Timer() override;
-  Win32Timer(const Win32Timer&) = delete;
-  Win32Timer& operator=(const Win32Timer&) = delete;
+  Win32PictureBox(const UiState& ui, HWND parent, const platform::Bounds& bounds);
+  ~Win32PictureBox() override;
+
+  double Width() const override;
+  double Height() const override;
+  void SetWidth(double width) override;
+  void SetHeight(double height) override;
+  void DrawLine(double x1, double y1, double x2, double y2, platform::Color color) override;
+  platform::Label& CreateLabel(const platform::Bounds& bounds,
+                               const platform::FontDesign& font) override;
+
+  HWND window() const { return window_.get(); }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
-  Win32Form& form_;
-  UINT_PTR id_;
+  void Resize(int width, int height);
+  void Paint();
+  void MouseUp(int button, LPARAM lparam);
+
+  const UiState& ui_;
+  UniqueWindow window_;
+  int width_ = 0;
+  int height_ = 0;
+  // The persistent image: what is drawn stays until drawn over.
+  UniqueMemoryDc image_dc_;
+  UniqueBitmap image_;
+  HGDIOBJ original_bitmap_ = nullptr;
+  std::vector<std::unique_ptr<Win32Label>> labels_;
 };
 
 class Win32Form final : public platform::Form {
  public:
   Win32Form(const UiState& ui, const platform::FormDesign& design);
+  ~Win32Form() override;
 
   platform::Handle handle() const override;
   double Left() const override;
@@ -138,23 +154,58 @@ class Win32Form final : public platform::Form {
   void Hide() override;
   bool Visible() const override;
   void SetTopmost() override;
-  std::unique_ptr<platform::PictureBox> CreatePictureBox(const platform::Bounds& bounds) override;
-  std::unique_ptr<platform::PictureBox> CreateNotifyIconHost(
-      const platform::Bounds& bounds) override;
-  std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
+  platform::PictureBox& CreatePictureBox(const platform::Bounds& bounds) override;
+
+  HWND window() const { return window_.get(); }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   RECT WindowRect() const;
   RECT ClientRect() const;
 
   const UiState& ui_;
   UniqueWindow window_;
+  std::vector<std::unique_ptr<Win32PictureBox>> pictures_;
+};
+
+// A timer with a message-only window of its own.
+class Win32Timer final : public platform::Timer {
+ public:
+  explicit Win32Timer(int interval_ms);
+  ~Win32Timer() override;
+  Win32Timer(const Win32Timer&) = delete;
+  Win32Timer& operator=(const Win32Timer&) = delete;
+
+  HWND window() const { return window_.get(); }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
+  UniqueWindow window_;
+};
+
+// The notification-area icon, whose messages go to a hidden window of its
+// own: identifier 1, the mouse-move message as the callback.
+class Win32NotifyIcon final : public platform::NotifyIcon {
+ public:
+  explicit Win32NotifyIcon(std::string_view tip);
+  ~Win32NotifyIcon() override;
+  Win32NotifyIcon(const Win32NotifyIcon&) = delete;
+  Win32NotifyIcon& operator=(const Win32NotifyIcon&) = delete;
+
+  platform::Handle handle() const override;
+  void Show() override;
+  void Remove() override;
+
+  HWND window() const { return window_.get(); }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
+  NOTIFYICONDATAW Record() const;
+
+  std::wstring tip_;
+  UniqueIcon icon_;
   UINT taskbar_created_message_ = 0;
-  UINT_PTR next_timer_id_ = 1;
-  std::map<UINT_PTR, Win32Timer*> timers_;
-  friend class Win32Timer;
+  UniqueWindow window_;
 };
 
 }  // namespace wendora::win32

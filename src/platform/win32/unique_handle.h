@@ -84,6 +84,7 @@ struct GdiObjectTraits {
   static void Close(T h) { ::DeleteObject(h); }
 };
 using UniqueBitmap = Unique<HBITMAP, GdiObjectTraits<HBITMAP>>;
+using UniqueBrush = Unique<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using UniqueFont = Unique<HFONT, GdiObjectTraits<HFONT>>;
 using UniquePen = Unique<HPEN, GdiObjectTraits<HPEN>>;
 
@@ -93,6 +94,38 @@ struct MemoryDcTraits {
   static void Close(HDC h) { ::DeleteDC(h); }
 };
 using UniqueMemoryDc = Unique<HDC, MemoryDcTraits>;
+
+// The screen's device context, for the life of the scope.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(::GetDC(nullptr)) {}
+  ~ScreenDc() {
+    if (dc_ != nullptr) {
+      ::ReleaseDC(nullptr, dc_);
+    }
+  }
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// A window's painting, from BeginPaint to EndPaint.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+  ~PaintScope() { ::EndPaint(window_, &paint_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
 
 // A global memory block, locked for the life of the scope.
 class GlobalLockScope {

@@ -262,16 +262,7 @@ void Win32Platform::SetFineTimerResolution(bool fine) {
 }
 
 void Win32Platform::DoEvents() {
-  MSG message;
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
-      return;
-    }
-    if (!TranslateDialogMessage(ui_, message)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
+  while (DispatchNextMessage(ui_, false)) {
   }
 }
 
@@ -299,12 +290,9 @@ void Win32Platform::SetMousePointer(platform::MousePointer pointer) {
   ::SetCursor(::LoadCursorW(nullptr, ui_.busy ? IDC_WAIT : IDC_ARROW));
 }
 
-void Win32Platform::ShellExecuteVerb(platform::Handle owner, std::string_view operation,
-                                     std::string_view file, std::string_view parameters,
-                                     std::string_view directory, int show_command) {
+void Win32Platform::OpenWithShell(platform::Handle owner, std::string_view file) {
   // The result is not examined: a target nothing can open fails silently.
-  ::ShellExecuteW(reinterpret_cast<HWND>(owner), Widen(operation).c_str(), Widen(file).c_str(),
-                  Widen(parameters).c_str(), Widen(directory).c_str(), show_command);
+  ::ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", Widen(file).c_str(), L"", L"", SW_SHOW);
 }
 
 bool Win32Platform::PathExists(const std::string& path) {
@@ -313,6 +301,14 @@ bool Win32Platform::PathExists(const std::string& path) {
 
 std::unique_ptr<platform::Form> Win32Platform::CreateForm(const platform::FormDesign& design) {
   return std::make_unique<Win32Form>(ui_, design);
+}
+
+std::unique_ptr<platform::Timer> Win32Platform::CreateTimer(int interval_ms) {
+  return std::make_unique<Win32Timer>(interval_ms);
+}
+
+std::unique_ptr<platform::NotifyIcon> Win32Platform::CreateNotifyIcon(std::string_view tip) {
+  return std::make_unique<Win32NotifyIcon>(tip);
 }
 
 std::unique_ptr<platform::Dialog> Win32Platform::CreateDialogWindow(
@@ -366,31 +362,8 @@ std::int32_t Win32Platform::PickColor(platform::Handle owner, platform::Color in
   return ::ChooseColorW(&record) ? static_cast<std::int32_t>(record.rgbResult) : -1;
 }
 
-void Win32Platform::ShellNotifyIcon(platform::NotifyIconMessage message,
-                                    const platform::NotifyIconData& data) {
-  // The record of the running build's own size: the first-version callback
-  // protocol stays in force as long as no version is set.
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof(record);
-  record.hWnd = reinterpret_cast<HWND>(data.owner);
-  record.uID = data.id;
-  record.uFlags = data.flags;
-  record.uCallbackMessage = data.callback_message;
-  record.hIcon = reinterpret_cast<HICON>(data.icon);
-  const std::wstring tip = Widen(data.tip);
-  tip.copy(record.szTip, std::size(record.szTip) - 1);
-  // The shell's answer is not examined: a failed add leaves the program
-  // running without an icon.
-  ::Shell_NotifyIconW(static_cast<DWORD>(message), &record);
-}
-
 void Win32Platform::RunMessageLoop() {
-  MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!TranslateDialogMessage(ui_, message)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
+  while (DispatchNextMessage(ui_, true)) {
   }
 }
 

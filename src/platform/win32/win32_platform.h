@@ -35,11 +35,11 @@ class Win32Platform final : public platform::Platform {
   double TwipsPerPixelX() override;
   double TwipsPerPixelY() override;
   void SetMousePointer(platform::MousePointer pointer) override;
-  void ShellExecuteVerb(platform::Handle owner, std::string_view operation, std::string_view file,
-                        std::string_view parameters, std::string_view directory,
-                        int show_command) override;
+  void OpenWithShell(platform::Handle owner, std::string_view file) override;
   bool PathExists(const std::string& path) override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
+  std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
+  std::unique_ptr<platform::NotifyIcon> CreateNotifyIcon(std::string_view tip) override;
   std::unique_ptr<platform::Dialog> CreateDialogWindow(
       const platform::DialogDesign& design) override;
   void SetForegroundWindow(platform::Handle window) override;
@@ -47,8 +47,6 @@ class Win32Platform final : public platform::Platform {
                     int default_item) override;
   std::int32_t PickColor(platform::Handle owner, platform::Color initial,
                          const std::array<platform::Color, 16>& custom_colors) override;
-  void ShellNotifyIcon(platform::NotifyIconMessage message,
-                       const platform::NotifyIconData& data) override;
 
   // Dispatches window messages until the process ends.
   void RunMessageLoop();

@@ -19,10 +19,6 @@ namespace wendora {
 // large for a double comes back as an infinity.
 std::optional<double> ParseNumber(std::string_view text);
 
-inline bool IsNumeric(std::string_view text) {
-  return ParseNumber(text).has_value();
-}
-
 // Whether the text is a number that rounds to a 32-bit signed integer.
 bool ConvertsToInt32(std::string_view text);
 

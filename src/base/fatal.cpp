@@ -1,6 +1,6 @@
-#include "app/fatal.h"
+#include "base/fatal.h"
 
-#include "settings/number.h"
+#include "base/number.h"
 
 namespace wendora {
 

@@ -1,18 +1,34 @@
-#include "settings/number.h"
+#include "base/number.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "settings/runtime_error.h"
+#include "base/runtime_error.h"
 
 namespace wendora {
 namespace {
 
-bool IsBlank(char c) {
+bool IsSpaceOrTab(char c) {
   return c == ' ' || c == '\t';
 }
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
+}
+
+// Moves past an optional sign.
+void SkipSign(std::string_view text, std::size_t& i) {
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    ++i;
+  }
+}
+
+// Moves past decimal digits; how many there were.
+std::size_t SkipDigits(std::string_view text, std::size_t& i) {
+  const std::size_t start = i;
+  while (i < text.size() && IsDigit(text[i])) {
+    ++i;
+  }
+  return i - start;
 }
 
 // Rounds halves to even and checks the range; raises 6 when outside.
@@ -37,10 +53,10 @@ double ParseOrThrow(std::string_view text) {
 std::optional<double> ParseNumber(std::string_view text) {
   std::size_t begin = 0;
   std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) {
+  while (begin < end && IsSpaceOrTab(text[begin])) {
     ++begin;
   }
-  while (end > begin && IsBlank(text[end - 1])) {
+  while (end > begin && IsSpaceOrTab(text[end - 1])) {
     --end;
   }
   const std::string_view body = text.substr(begin, end - begin);
@@ -48,35 +64,19 @@ std::optional<double> ParseNumber(std::string_view text) {
   // Check the shape first, so that nothing the C library would also accept
   // (hexadecimal, "inf", "nan", inner blanks) slips through.
   std::size_t i = 0;
-  if (i < body.size() && (body[i] == '+' || body[i] == '-')) {
-    ++i;
-  }
-  std::size_t digits = 0;
-  while (i < body.size() && IsDigit(body[i])) {
-    ++i;
-    ++digits;
-  }
+  SkipSign(body, i);
+  std::size_t digits = SkipDigits(body, i);
   if (i < body.size() && body[i] == '.') {
     ++i;
-    while (i < body.size() && IsDigit(body[i])) {
-      ++i;
-      ++digits;
-    }
+    digits += SkipDigits(body, i);
   }
   if (digits == 0) {
     return std::nullopt;
   }
   if (i < body.size() && (body[i] == 'e' || body[i] == 'E')) {
     ++i;
-    if (i < body.size() && (body[i] == '+' || body[i] == '-')) {
-      ++i;
-    }
-    std::size_t exponent_digits = 0;
-    while (i < body.size() && IsDigit(body[i])) {
-      ++i;
-      ++exponent_digits;
-    }
-    if (exponent_digits == 0) {
+    SkipSign(body, i);
+    if (SkipDigits(body, i) == 0) {
       return std::nullopt;
     }
   }

@@ -6,9 +6,9 @@
 #include <new>
 #include <string>
 
-#include "app/product.h"
+#include "base/product.h"
+#include "base/runtime_error.h"
 #include "platform/platform.h"
-#include "settings/runtime_error.h"
 
 namespace wendora {
 

@@ -1,4 +1,4 @@
-#include "settings/runtime_error.h"
+#include "base/runtime_error.h"
 
 namespace wendora {
 
