@@ -40,17 +40,23 @@ void FrmMain::Load() {
   lblURL_->on_mouse_up = mouse_up;
   lblAnnounce_->on_mouse_up = mouse_up;
   lblCancelAnnounce_->on_mouse_up = mouse_up;
+  // At another scale the same twips are other pixels.
+  form_->on_dpi_changed = [this] { LayOut(); };
 
+  LayOut();
+}
+
+void FrmMain::LayOut() {
   form_->SetLeft(0);
-  form_->SetWidth(platform_.ScreenWidth());
+  form_->SetWidth(form_->ScreenWidth());
   picMainContainer_->SetHeight(form_->ClientHeight());
   picMainContainer_->SetWidth(form_->ClientWidth());
   const double label_width = picMainContainer_->Width() - 2 * kLabelMargin;
   lblURL_->SetWidth(label_width);
   lblAnnounce_->SetWidth(label_width);
   lblCancelAnnounce_->SetWidth(label_width);
-  const double tpp_x = platform_.TwipsPerPixelX();
-  const double tpp_y = platform_.TwipsPerPixelY();
+  const double tpp_x = form_->TwipsPerPixelX();
+  const double tpp_y = form_->TwipsPerPixelY();
   url_limit_ = VisibleCharacterLimit(label_width, kUrlHeight, tpp_x, tpp_y);
   line_limit_ = VisibleCharacterLimit(label_width, kLineHeight, tpp_x, tpp_y);
 
@@ -61,7 +67,7 @@ void FrmMain::Load() {
 void FrmMain::PaintGradient(std::int16_t top_red, std::int16_t top_green, std::int16_t top_blue,
                             std::int16_t bottom_red, std::int16_t bottom_green,
                             std::int16_t bottom_blue) {
-  DrawGradient(*picMainContainer_, platform_.TwipsPerPixelY(), top_red, top_green, top_blue,
+  DrawGradient(*picMainContainer_, form_->TwipsPerPixelY(), top_red, top_green, top_blue,
                bottom_red, bottom_green, bottom_blue);
 }
 
@@ -104,7 +110,7 @@ void FrmMain::SlideIn() {
   // asked for just as long as the slide takes.
   platform_.SetFineTimerResolution(true);
   while (form_->Top() < 0) {
-    form_->SetTop(form_->Top() + platform_.TwipsPerPixelY());
+    form_->SetTop(form_->Top() + form_->TwipsPerPixelY());
     platform_.Sleep(1);
   }
   platform_.SetFineTimerResolution(false);

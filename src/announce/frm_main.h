@@ -19,7 +19,8 @@ class FrmMain {
   FrmMain(platform::Platform& platform, const CurrentSettings& settings);
 
   // The load handler: lays the window out across the screen and paints the
-  // gradient. The window stays hidden.
+  // gradient. The window stays hidden. It is laid out anew whenever the scale
+  // of its monitor changes.
   void Load();
 
   // What the banner shows: an address or path (underlined, in blue) or a
@@ -50,6 +51,10 @@ class FrmMain {
   std::function<void(int button)> on_mouse_up;
 
  private:
+  // Spreads the window across the screen, fits its parts to it and paints
+  // the gradient.
+  void LayOut();
+
   platform::Platform& platform_;
   const CurrentSettings& settings_;
   std::unique_ptr<platform::Form> form_;

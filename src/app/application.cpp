@@ -50,7 +50,7 @@ void Application::RunStartUpSteps() {
       [this] { ExitApplication(); });
   watchCycle_ = std::make_unique<WatchCycle>(
       platform_, settings_, *frmMain_,
-      WatchHooks{[this] { ExitApplication(); }, [this] { frmSettings_->ShowModal(); }});
+      WatchHooks{[this] { ExitApplication(); }, [this] { return frmSettings_->ShowModal(); }});
   frmMain_->on_mouse_up = [this](int button) {
     RunGuarded(platform_, [&] { watchCycle_->HandleAnnounceClick(button); });
   };

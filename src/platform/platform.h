@@ -125,13 +125,25 @@ class NotifyIcon {
   std::function<void()> on_area_recreated;
 };
 
-// A top-level window without a title bar and without a taskbar button, built
-// hidden at its designed place and size. Left, Top, Width and Height are its
-// outer geometry. Its picture boxes live as long as it does.
+// A top-level window with a fixed dialog frame but no title bar, and without
+// a taskbar button, built hidden at its designed place and client size. Left,
+// Top, Width and Height are its outer geometry (the frame included). Its
+// picture boxes live as long as it does.
+//
+// Its geometry is in twips at the scale of the monitor it stands on. When
+// that scale changes (another monitor, or the user's setting), the form keeps
+// its client height in twips, its picture boxes' labels keep their places and
+// fonts in twips, and on_dpi_changed lets the owner lay out the rest anew.
 class Form {
  public:
   virtual ~Form() = default;
   virtual Handle handle() const = 0;
+
+  // Twips per pixel at the form's present scale, and the width of the
+  // primary screen in those twips.
+  virtual double TwipsPerPixelX() const = 0;
+  virtual double TwipsPerPixelY() const = 0;
+  virtual double ScreenWidth() const = 0;
 
   virtual double Left() const = 0;
   virtual double Top() const = 0;
@@ -153,6 +165,8 @@ class Form {
   virtual void SetTopmost() = 0;
 
   virtual PictureBox& CreatePictureBox(const Bounds& bounds) = 0;
+
+  std::function<void()> on_dpi_changed;
 };
 
 struct FormDesign {
@@ -218,7 +232,8 @@ enum ShiftState : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
 
 // A dialog window: a caption, a fixed frame with neither minimise nor
 // maximise button, and no taskbar button. Controls are added in tab order and
-// live as long as the dialog.
+// live as long as the dialog; they keep their places and font in twips at the
+// scale of the monitor the dialog stands on, whenever it changes.
 class Dialog {
  public:
   virtual ~Dialog() = default;
@@ -302,11 +317,6 @@ class Platform {
   // clipboard's contents change (0 if unknown); reading it never waits.
   virtual ClipboardText ReadClipboardText() = 0;
   virtual std::uint32_t ClipboardSequenceNumber() = 0;
-
-  // Screen, in twips.
-  virtual double ScreenWidth() = 0;
-  virtual double TwipsPerPixelX() = 0;
-  virtual double TwipsPerPixelY() = 0;
 
   // The mouse pointer over all of the program's windows.
   virtual void SetMousePointer(MousePointer pointer) = 0;

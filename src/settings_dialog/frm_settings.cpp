@@ -40,20 +40,23 @@ void FrmSettings::ShowModeless() {
   form_->dialog->ShowModeless();
 }
 
-void FrmSettings::ShowModal() {
+bool FrmSettings::ShowModal() {
+  // A dialog that waits on its own colour chooser or warning is left alone:
+  // shown modal over them, it would close before they return, and what the
+  // user chose there would be lost.
+  if (modal_loops_ > 0) {
+    return false;
+  }
   if (!Loaded()) {
     Load();
   }
-  // A dialog that waits on its own colour chooser or warning stays as it is;
-  // the call then waits for it all the same.
-  if (modal_loops_ == 0) {
-    form_->dialog->Hide();
-  }
+  form_->dialog->Hide();
   // The dialog unloads itself on OK or Cancel; its window lives on among the
   // unloaded ones until this call has returned.
   platform::Dialog& dialog = *form_->dialog;
   const InModalLoop waiting(modal_loops_);
   dialog.ShowModal();
+  return true;
 }
 
 void FrmSettings::Load() {

@@ -24,8 +24,9 @@ class FrmSettings {
   // open dialog is shown again as it is.
   void ShowModeless();
   // From the settings command word: loads the dialog if needed, hides it and
-  // shows it modal; returns when it has closed.
-  void ShowModal();
+  // shows it modal; returns when it has closed. False, and nothing done,
+  // while the open dialog waits on its colour chooser or a warning.
+  bool ShowModal();
 
   bool Loaded() const { return form_ != nullptr; }
 

@@ -165,13 +165,15 @@ WatchCycle::Next WatchCycle::ReadNewText(std::uint32_t sequence) {
     return Next::kEndTick;
   }
   if (!state_.LastClipboardText.Matches(clip.text)) {
-    HandleNewText(clip.text);
+    if (!HandleNewText(clip.text)) {
+      seen_sequence_ = 0;  // not seen yet: the next tick reads it again
+    }
     return Next::kEndTick;
   }
   return Next::kCountdown;
 }
 
-void WatchCycle::HandleNewText(const std::string& text) {
+bool WatchCycle::HandleNewText(const std::string& text) {
   const Classification c = ClassifyClipboardText(text);
   switch (c.kind) {
     case ClipTextKind::Url:
@@ -192,7 +194,10 @@ void WatchCycle::HandleNewText(const std::string& text) {
       break;
     case ClipTextKind::ChangeSettingCommand:
       // No announcement: a running countdown goes on, with nothing to run.
-      hooks_.change_settings();
+      // While the open dialog waits on its colour chooser, the command waits.
+      if (!hooks_.change_settings()) {
+        return false;
+      }
       state_.PendingAction = Action::None;
       state_.WaitForClick = ModeFromDefaultAction();
       break;
@@ -203,6 +208,7 @@ void WatchCycle::HandleNewText(const std::string& text) {
       break;
   }
   state_.LastClipboardText = SeenText(text);
+  return true;
 }
 
 void WatchCycle::Announce(const Classification& c) {

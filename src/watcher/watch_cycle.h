@@ -23,8 +23,8 @@ struct WatchHooks {
   // The shut-down: removes the tray icon, saves the settings, ends the process.
   std::function<void()> exit_application;
   // The settings command word: shows the settings dialog modally and returns
-  // when it has closed.
-  std::function<void()> change_settings;
+  // when it has closed; false when it cannot be shown now.
+  std::function<bool()> change_settings;
 };
 
 class WatchCycle {
@@ -53,7 +53,8 @@ class WatchCycle {
 
   void RunTick();
   Next ReadNewText(std::uint32_t sequence);
-  void HandleNewText(const std::string& text);
+  // False when the text must be looked at again at a later tick.
+  bool HandleNewText(const std::string& text);
   void Announce(const Classification& c);
   void AnnounceCommand(const char* title, const std::string& explanation, Action action);
   void Countdown();

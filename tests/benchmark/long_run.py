@@ -11,12 +11,8 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "wine"))
 import harness  # noqa: E402
 
-WHITE = (255, 255, 255)
 
 
-def banner_up(s):
-    shot = s.grab()
-    return s.pixel(shot, 2, 0) == WHITE and s.pixel(shot, 2, 88) == (100, 255, 100)
 
 
 def counts(s, counter):
@@ -29,10 +25,10 @@ def announce_and_cancel(s, options, number):
     tool = s.start(["wine", options.clipboard_tool, "set", "http://run.example/%d" % number],
                    name="set")
     tool.wait(timeout=60)
-    if not s.wait_for(lambda: banner_up(s), timeout=20, interval=0.05):
+    if not s.wait_for(lambda: s.banner_up(), timeout=20, interval=0.05):
         raise AssertionError("no banner for announcement %d" % number)
     s.click(s.width // 2, 40, 3)
-    if not s.wait_for(lambda: not banner_up(s), timeout=20, interval=0.05):
+    if not s.wait_for(lambda: not s.banner_up(), timeout=20, interval=0.05):
         raise AssertionError("announcement %d was not cancelled" % number)
 
 

@@ -61,13 +61,24 @@ void FakeNotifyIcon::Remove() {
 
 FakeForm::FakeForm(FakePlatform& platform, platform::Handle handle,
                    const platform::FormDesign& design)
-    : left_px(platform.ToPixelsX(design.left)),
-      top_px(platform.ToPixelsY(design.top)),
-      width_px(platform.ToPixelsX(design.client_width)),
-      height_px(platform.ToPixelsY(design.client_height)),
+    : left_px(platform.ToPixelsX(design.left) - platform.form_frame_px),
+      top_px(platform.ToPixelsY(design.top) - platform.form_frame_px),
+      width_px(platform.ToPixelsX(design.client_width) + 2 * platform.form_frame_px),
+      height_px(platform.ToPixelsY(design.client_height) + 2 * platform.form_frame_px),
+      frame_px(platform.form_frame_px),
+      client_height_twips(design.client_height),
       platform_(platform),
       handle_(handle) {}
 
+double FakeForm::TwipsPerPixelX() const {
+  return platform_.twips_per_pixel_x;
+}
+double FakeForm::TwipsPerPixelY() const {
+  return platform_.twips_per_pixel_y;
+}
+double FakeForm::ScreenWidth() const {
+  return platform_.screen_width_px * platform_.twips_per_pixel_x;
+}
 double FakeForm::Left() const {
   return left_px * platform_.twips_per_pixel_x;
 }
@@ -80,6 +91,21 @@ double FakeForm::Width() const {
 double FakeForm::Height() const {
   return height_px * platform_.twips_per_pixel_y;
 }
+double FakeForm::ClientWidth() const {
+  return (width_px - 2 * frame_px) * platform_.twips_per_pixel_x;
+}
+double FakeForm::ClientHeight() const {
+  return (height_px - 2 * frame_px) * platform_.twips_per_pixel_y;
+}
+
+void FakeForm::ChangeScale(double twips_per_pixel) {
+  platform_.twips_per_pixel_x = platform_.twips_per_pixel_y = twips_per_pixel;
+  height_px = platform_.ToPixelsY(client_height_twips) + 2 * frame_px;
+  if (on_dpi_changed) {
+    on_dpi_changed();
+  }
+}
+
 void FakeForm::SetLeft(double left) {
   left_px = platform_.ToPixelsX(left);
 }

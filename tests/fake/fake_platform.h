@@ -130,12 +130,15 @@ class FakeForm final : public platform::Form {
  public:
   FakeForm(FakePlatform& platform, platform::Handle handle, const platform::FormDesign& design);
   platform::Handle handle() const override { return handle_; }
+  double TwipsPerPixelX() const override;
+  double TwipsPerPixelY() const override;
+  double ScreenWidth() const override;
   double Left() const override;
   double Top() const override;
   double Width() const override;
   double Height() const override;
-  double ClientWidth() const override { return Width(); }
-  double ClientHeight() const override { return Height(); }
+  double ClientWidth() const override;
+  double ClientHeight() const override;
   void SetLeft(double left) override;
   void SetTop(double top) override;
   void SetWidth(double width) override;
@@ -145,10 +148,17 @@ class FakeForm final : public platform::Form {
   void SetTopmost() override;
   platform::PictureBox& CreatePictureBox(const platform::Bounds& bounds) override;
 
+  // The monitor's scale changed to these twips per pixel: the client area
+  // keeps its designed height in twips.
+  void ChangeScale(double twips_per_pixel);
+
+  // Outer geometry, frame included.
   int left_px = 0;
   int top_px = 0;
   int width_px = 0;
   int height_px = 0;
+  int frame_px = 0;
+  double client_height_twips = 0;
   bool visible = false;
   bool topmost = false;
   std::vector<int> tops_px;  // every top set, in order
@@ -259,10 +269,12 @@ class FakePlatform final : public platform::Platform {
   void SetClipboard(std::string text, bool is_private = false);
   void ClearClipboard();
 
-  // The screen: 1024 pixels wide at 96 DPI unless changed.
+  // The screen: 1024 pixels wide at 96 DPI unless changed. A form's fixed
+  // dialog frame is 3 pixels wide on each side.
   int screen_width_px = 1024;
   double twips_per_pixel_x = 15;
   double twips_per_pixel_y = 15;
+  int form_frame_px = 3;
 
   // Runs inside DoEvents and inside message boxes, as the events that the
   // message loop would deliver meanwhile.
@@ -316,9 +328,6 @@ class FakePlatform final : public platform::Platform {
   void DoEvents() override;
   platform::ClipboardText ReadClipboardText() override;
   std::uint32_t ClipboardSequenceNumber() override;
-  double ScreenWidth() override { return screen_width_px * twips_per_pixel_x; }
-  double TwipsPerPixelX() override { return twips_per_pixel_x; }
-  double TwipsPerPixelY() override { return twips_per_pixel_y; }
   void SetMousePointer(platform::MousePointer pointer) override;
   void OpenWithShell(platform::Handle owner, std::string_view file) override;
   bool PathExists(const std::string& path) override;

@@ -380,29 +380,35 @@ TEST_F(SettingsCommandTest, OpensTheDialogModalAndTheTickWaits) {
   EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), "Dialog.ShowModal"), 1);
 }
 
-TEST_F(SettingsCommandTest, WhileTheColourChooserIsOpen) {
+TEST_F(SettingsCommandTest, WaitsUntilTheColourChooserHasClosed) {
   Start();
   FakeDialog& d = Open();
-  // The command word arrives while the dialog waits on its colour chooser.
+  // The command word arrives while the dialog waits on its colour chooser:
+  // it is not carried out yet, however many ticks come meanwhile.
   platform_.pending_events = [&] {
     platform_.pending_events = nullptr;
     platform_.SetClipboard("WendoraChangeSetting");
     Tick();
-  };
-  platform_.while_modal = [&](FakeDialog& shown) {
-    EXPECT_EQ(&shown, &d);
-    Cancel(shown).Click();
+    Tick();
   };
   platform_.color_choices = {0x0000FF};
   platform_.calls.clear();
   Top(d).Click();
-  // It was not hidden under the open chooser, and survived its unloading.
-  EXPECT_EQ(CountCalls("Dialog.Hide"), 1u);  // the Cancel
+  EXPECT_EQ(CountCalls("Dialog"), 0u);
+  // The chosen colour is in the open dialog; the next tick shows it modal,
+  // and OK takes the colour.
+  EXPECT_EQ(Top(d).back_color, 0x0000FFu);
+  platform_.while_modal = [&](FakeDialog& shown) {
+    EXPECT_EQ(&shown, &d);
+    Ok(shown).Click();
+  };
+  Tick();
   EXPECT_EQ(CountCalls("Dialog.ShowModal"), 1u);
-  EXPECT_FALSE(Settings().Loaded());
   EXPECT_EQ(Current().TopColorR, 255);
-  // The next opening loads a fresh dialog from the current settings.
-  EXPECT_EQ(Top(Open()).back_color, kWhite);
+  EXPECT_EQ(Current().TopColorG, 0);
+  // Done once: the command stays seen.
+  Tick();
+  EXPECT_EQ(CountCalls("Dialog.ShowModal"), 1u);
 }
 
 TEST_F(SettingsCommandTest, AnOpenDialogComesBackModalAsItWas) {

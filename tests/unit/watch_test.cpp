@@ -2,6 +2,7 @@
 // and the clicks are the test's; everything else is the program's own.
 #include <gtest/gtest.h>
 
+#include "announce/gradient.h"
 #include "app_test.h"
 #include "base/runtime_error.h"
 
@@ -37,13 +38,15 @@ TEST_F(WatchTest, LoadLaysTheBannerOutAcrossTheScreenHidden) {
   EXPECT_FALSE(Form().visible);
   EXPECT_EQ(Form().left_px, 0);
   EXPECT_EQ(Form().width_px, 1280);
+  // The client area keeps its designed height inside a 3-pixel dialog frame.
+  EXPECT_EQ(Form().height_px, 89 + 6);
   EXPECT_LT(Form().top_px, -Form().height_px);  // stored far above the screen
   const auto& container = *Form().pictures.at(0);
-  EXPECT_EQ(container.width_px, 1280);
+  EXPECT_EQ(container.width_px, 1274);
   EXPECT_EQ(container.height_px, 89);
   for (fake::FakeLabel* label : container.labels) {
     EXPECT_EQ(label->bounds.left, 240);
-    EXPECT_EQ(label->bounds.width, 1280 * 15 - 480);
+    EXPECT_EQ(label->bounds.width, 1274 * 15 - 480);
   }
   EXPECT_EQ(Url().font.name, "ＭＳ Ｐゴシック");
   EXPECT_EQ(Url().font.points, 18);
@@ -63,13 +66,38 @@ TEST_F(WatchTest, TheLayoutFollowsTheScreensDpi) {
     const auto& container = *Form().pictures.at(0);
     EXPECT_EQ(Form().width_px, 1920);
     EXPECT_EQ(container.height_px, rows);
-    EXPECT_EQ(Url().bounds.width, 1920 * twips_per_pixel - 480);
+    EXPECT_EQ(Url().bounds.width, 1914 * twips_per_pixel - 480);
     // One line per pixel row, and one more that the box clips.
     EXPECT_EQ(container.lines.size(), static_cast<std::size_t>(rows) + 1);
     Copy("http://dpi.example/");
-    EXPECT_EQ(Form().tops_px.front(), -rows);
+    EXPECT_EQ(Form().tops_px.front(), -(rows + 6));
     EXPECT_EQ(Form().tops_px.back(), 0);
   }
+}
+
+TEST_F(WatchTest, AChangeOfScaleLaysTheBannerOutAnew) {
+  platform_.screen_width_px = 1920;
+  Start();
+  Copy("http://before.example/");
+  auto& container = *Form().pictures.at(0);
+  container.lines.clear();
+  // The user sets the monitor to 150 %: 10 twips per pixel.
+  Form().ChangeScale(10);
+  EXPECT_EQ(Form().width_px, 1920);
+  EXPECT_EQ(Form().height_px, 134 + 6);
+  EXPECT_EQ(container.width_px, 1914);
+  EXPECT_EQ(container.height_px, 134);
+  EXPECT_EQ(Url().bounds.width, 1914 * 10 - 480);
+  // The gradient is painted again, one line per new pixel row.
+  ASSERT_EQ(container.lines.size(), 135u);
+  EXPECT_EQ(container.lines[133].y1, 1330.0);
+  EXPECT_EQ(GetGreen(static_cast<std::int32_t>(container.lines[133].color)), 255);
+  EXPECT_EQ(GetRed(static_cast<std::int32_t>(container.lines[133].color)), 99);
+  // The next slide starts one new window height above the screen.
+  Form().tops_px.clear();
+  Copy("http://after.example/");
+  EXPECT_EQ(Form().tops_px.front(), -140);
+  EXPECT_EQ(Form().tops_px.back(), 0);
 }
 
 TEST_F(WatchTest, TextOnTheClipboardAtStartIsNotAnnounced) {
@@ -107,12 +135,12 @@ TEST_F(WatchTest, AnAddressSlidesInCountsDownAndOpens) {
   // The slide: from exactly one window height above the screen down to 0,
   // one pixel per step, after a single yield.
   const auto& tops = Form().tops_px;
-  ASSERT_EQ(tops.size(), 90u);
+  ASSERT_EQ(tops.size(), 96u);  // 89 rows and the frame's 6
   // Only the slide's own sleeps run at the fine timer resolution.
-  EXPECT_EQ(platform_.sleeps_at_fine_resolution, 89);
+  EXPECT_EQ(platform_.sleeps_at_fine_resolution, 95);
   EXPECT_FALSE(platform_.fine_timer);
-  EXPECT_EQ(tops.front(), -89);
-  EXPECT_EQ(tops[1], -88);
+  EXPECT_EQ(tops.front(), -95);
+  EXPECT_EQ(tops[1], -94);
   EXPECT_EQ(tops.back(), 0);
 
   std::vector<std::string> shown;
@@ -226,7 +254,7 @@ TEST_F(WatchTest, SameTextOnceABATwice) {
   Copy("http://a/");
   EXPECT_EQ(Shows(), 3);
   // A new announcement during a running one slides in again from the top.
-  EXPECT_EQ(std::count(Form().tops_px.begin(), Form().tops_px.end(), -89), 3);
+  EXPECT_EQ(std::count(Form().tops_px.begin(), Form().tops_px.end(), -95), 3);
 }
 
 TEST_F(WatchTest, RaisingTheWaitTimeLengthensARunningCountdown) {
@@ -565,23 +593,23 @@ TEST_F(WatchTest, APendingReadLetsEverythingElseGoOn) {
 
 TEST_F(WatchTest, TheBannerShowsNoMoreThanFits) {
   Start();
-  // 1024 pixels wide at 15 twips per pixel: labels of 992 pixels. No
-  // character is narrower than a pixel, no line lower than 8 pixels: the
-  // 33-pixel-high address label shows at most 5 lines' worth, the 17-pixel
-  // ones 3.
+  // 1024 pixels wide at 15 twips per pixel: a client area of 1018 pixels
+  // inside the frame, labels of 986. No character is narrower than a pixel,
+  // no line lower than 8 pixels: the 33-pixel-high address label shows at
+  // most 5 lines' worth, the 17-pixel ones 3.
   const std::string address = "http://long.example/" + std::string(30000, 'x');
   Copy(address);
-  EXPECT_EQ(Url().Caption(), address.substr(0, 992 * 5));
-  EXPECT_EQ(VisibleCharacterLimit(14880, 255, 15, 15), 992u * 3);
+  EXPECT_EQ(Url().Caption(), address.substr(0, 986 * 5));
+  EXPECT_EQ(VisibleCharacterLimit(14790, 255, 15, 15), 986u * 3);
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   // What opens is the whole address.
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", address}));
   // Japanese text is cut between characters, never inside one.
-  Copy("http://" + std::string(4950, 'x') + "あいう");
-  EXPECT_EQ(Url().Caption(), "http://" + std::string(4950, 'x') + "あいう");
-  Copy("http://" + std::string(4951, 'x') + "あいう");
-  EXPECT_EQ(Url().Caption(), "http://" + std::string(4951, 'x') + "あい");
+  Copy("http://" + std::string(4920, 'x') + "あいう");
+  EXPECT_EQ(Url().Caption(), "http://" + std::string(4920, 'x') + "あいう");
+  Copy("http://" + std::string(4921, 'x') + "あいう");
+  EXPECT_EQ(Url().Caption(), "http://" + std::string(4921, 'x') + "あい");
 }
 
 TEST_F(WatchTest, AHugeTextIsNotKeptWhileItLiesOnTheClipboard) {

@@ -30,12 +30,7 @@ def main():
         print("Copying to the clipboard: " + address)
         s.copy(address)
 
-        def banner_up():
-            shot = s.grab()
-            return s.pixel(shot, 2, 0) == (255, 255, 255) and \
-                s.pixel(shot, 2, 88) == (100, 255, 100)
-
-        if not s.wait_for(banner_up, timeout=20):
+        if not s.wait_for(s.banner_up, timeout=20):
             sys.exit("The banner did not appear.")
         time.sleep(0.5)
         s.screenshot(options.screenshot)

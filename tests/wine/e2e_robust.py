@@ -9,21 +9,14 @@ import unittest
 import harness
 
 OPTIONS = None
-WHITE = (255, 255, 255)
-LAST_VISIBLE_ROW = (100, 255, 100)
 
 
 def Program(settings=None):
     return harness.ProgramSession(OPTIONS.template, OPTIONS.exe, settings)
 
 
-def banner_up(s):
-    shot = s.grab()
-    return s.pixel(shot, 2, 0) == WHITE and s.pixel(shot, 2, 88) == LAST_VISIBLE_ROW
 
 
-def banner_gone(s):
-    return s.pixel(s.grab(), 2, 0) != WHITE
 
 
 def report(text):
@@ -36,7 +29,7 @@ class Robust(unittest.TestCase):
 
     def announce(self, s, text):
         s.copy(text)
-        self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=15), "no banner for " + text)
+        self.assertTrue(s.wait_for(lambda: s.banner_up(), timeout=15), "no banner for " + text)
 
     def test_a_hung_owner_holds_up_neither_clicks_nor_its_own_text(self):
         # Click mode with a long wait: only a click runs the first address.
@@ -54,7 +47,7 @@ class Robust(unittest.TestCase):
                    % (time.monotonic() - started))
             self.assertIsNone(owner.poll(), "the owner should still hang")
             # Once it answers, its text is read and announced.
-            self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=40),
+            self.assertTrue(s.wait_for(lambda: s.banner_up(), timeout=40),
                             "the promised text was never announced")
             s.click(s.width // 2, 40, 1)
             self.assertTrue(s.wait_for(lambda: "http://late.example/" in s.shell_requests(),
@@ -69,14 +62,14 @@ class Robust(unittest.TestCase):
             # The system lets the copy through only once it has given up
             # waiting for the hung owner (about 5 s under Wine).
             s.copy("http://prompt.example/")
-            self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=30))
+            self.assertTrue(s.wait_for(lambda: s.banner_up(), timeout=30))
             report("copy to banner while the old owner hangs: %.2f s"
                    % (time.monotonic() - started))
             self.assertTrue(s.wait_for(lambda: "http://prompt.example/" in s.shell_requests(),
                                        timeout=15))
             time.sleep(18)
             self.assertNotIn("http://late.example/", s.shell_requests())
-            self.assertTrue(banner_gone(s))
+            self.assertTrue(s.banner_gone())
 
     def test_text_that_comes_only_at_the_second_asking_is_announced(self):
         with Program(b"[Settings]\r\nWaitTime=1\r\n") as s:
@@ -91,7 +84,7 @@ class Robust(unittest.TestCase):
             # Warm up: one announcement shown and cancelled.
             self.announce(s, "http://warm.example/")
             s.click(s.width // 2, 40, 3)
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=10))
             time.sleep(1)
             before = s.resident_kib()
             s.copy("x" * (50 << 20))
@@ -103,7 +96,7 @@ class Robust(unittest.TestCase):
             # The program has seen everything once it announces the next text.
             self.announce(s, "http://after.example/")
             s.click(s.width // 2, 40, 3)
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=10))
             time.sleep(2)
             after = s.resident_kib()
             report("resident: %d KiB at start, %d KiB after a 50 MB text, %d KiB at the end"
@@ -117,7 +110,7 @@ class Robust(unittest.TestCase):
             s.launch_resident()
             self.announce(s, "http://warm.example/")
             s.click(s.width // 2, 40, 3)
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=10))
             time.sleep(1)
             before = s.gui_counts(OPTIONS.gui_counter)
             before_kib = s.resident_kib()
@@ -126,7 +119,7 @@ class Robust(unittest.TestCase):
                 self.assertEqual(changes.wait(timeout=60), 0)
                 self.announce(s, "http://many.example/%d" % round_)
                 s.click(s.width // 2, 40, 3)
-                self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+                self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=10))
             time.sleep(1)
             after = s.gui_counts(OPTIONS.gui_counter)
             after_kib = s.resident_kib()

@@ -93,8 +93,9 @@ class Tray(unittest.TestCase):
             self.type_wait_time(s, dialog, "1")
             self.assertTrue(s.wait_for(lambda: not s.windows(DIALOG), timeout=10))
             s.copy("http://red.example/")
-            self.assertTrue(s.wait_for(lambda: s.pixel(s.grab(), 2, 0) == (255, 0, 0), timeout=15),
-                            "the banner was not repainted from red")
+            frame = s.BANNER_FRAME
+            self.assertTrue(s.wait_for(lambda: s.pixel(s.grab(), frame + 2, frame) == (255, 0, 0),
+                                       timeout=15), "the banner was not repainted from red")
             s.copy("ExitWendora")
             self.assertEqual(program.wait(timeout=20), 0)
             self.assertIn(b"TopColorR=255\r\nTopColorG=0\r\nTopColorB=0\r\n",
@@ -139,6 +140,27 @@ class Tray(unittest.TestCase):
             self.click_in(s, dialogs[0], OK_BUTTON)
             self.assertTrue(s.wait_for(lambda: not s.windows(DIALOG), timeout=10))
             self.assertTrue(s.wait_for(lambda: not s.windows("Wine System Tray"), timeout=10))
+
+    def test_the_dialog_takes_its_keys_while_a_message_box_waits(self):
+        # The message box's own loop hands the keys on: Enter still presses
+        # OK in the settings dialog opened from the menu.
+        with Program(b"[Settings]\r\nWaitTime=30\r\n") as s:
+            program = s.launch_resident()
+            self.choose(s, self.open_menu(s), "settings")
+            dialogs = s.wait_for(lambda: s.windows(DIALOG), timeout=15)
+            self.assertTrue(dialogs, "the menu opened no dialog")
+            s.copy("C:\\no\\such\\file.txt")
+            self.assertTrue(s.wait_for(s.banner_up, timeout=15))
+            s.click(s.width // 2, 40, 1)
+            self.assertTrue(s.wait_for(lambda: s.windows(WARNING), timeout=15), "no warning")
+            self.type_wait_time(s, dialogs[0], "7")
+            self.assertTrue(s.wait_for(lambda: not s.windows(DIALOG), timeout=10),
+                            "Enter did not reach the dialog")
+            self.assertTrue(s.windows(WARNING))
+            self.assertTrue(s.dismiss(WARNING))
+            s.copy("ExitWendora")
+            self.assertEqual(program.wait(timeout=60), 0)
+            self.assertIn(b"\r\nWaitTime=7\r\n", s.read(s.settings))
 
     def test_help_opens_the_file_named_after_the_program(self):
         for exe_name, help_name in (("TWendora.exe", "TWendora.chm"),

@@ -11,28 +11,19 @@ import harness
 OPTIONS = None
 WHITE = (255, 255, 255)
 LAST_VISIBLE_ROW = (100, 255, 100)  # one step short of the bottom colour (98, 255, 98)
-BANNER_TOP_ROW = 0
-BANNER_LAST_ROW = 88  # 1335 twips at 15 twips per pixel: 89 rows
+FRAME = harness.ProgramSession.BANNER_FRAME
+BANNER_TOP_ROW = FRAME
+BANNER_LAST_ROW = FRAME + 88  # 1335 twips at 15 twips per pixel: 89 rows
 
 
 def Program(settings=None):
     return harness.ProgramSession(OPTIONS.template, OPTIONS.exe, settings)
 
 
-def banner_up(s):
-    shot = s.grab()
-    return s.pixel(shot, 2, BANNER_TOP_ROW) == WHITE and \
-        s.pixel(shot, 2, BANNER_LAST_ROW) == LAST_VISIBLE_ROW
-
-
-def banner_gone(s):
-    return s.pixel(s.grab(), 2, BANNER_TOP_ROW) != WHITE
-
-
 class Watch(unittest.TestCase):
     def announce(self, s, text):
         s.copy(text)
-        self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=15),
+        self.assertTrue(s.wait_for(lambda: s.banner_up(), timeout=15),
                         "no banner for " + text)
 
     def test_address_slides_in_counts_down_and_opens(self):
@@ -40,16 +31,21 @@ class Watch(unittest.TestCase):
             s.launch_resident()
             self.announce(s, "www.example.com/page")
             shot = s.grab()
-            right = s.width - 3
+            # Across the screen's whole width, in a raised frame whose height
+            # the slide counts too: the window's top row is the frame's.
+            right = s.width - FRAME - 1
             self.assertEqual(s.pixel(shot, right, BANNER_TOP_ROW), WHITE)
             self.assertEqual(s.pixel(shot, right, BANNER_LAST_ROW), LAST_VISIBLE_ROW)
-            self.assertNotEqual(s.pixel(shot, 2, BANNER_LAST_ROW + 1), LAST_VISIBLE_ROW)
+            for y in (0, BANNER_LAST_ROW + 1, BANNER_LAST_ROW + FRAME):
+                self.assertNotIn(s.pixel(shot, 5, y), (WHITE, LAST_VISIBLE_ROW))
+            self.assertNotEqual(s.pixel(shot, 5, BANNER_LAST_ROW + FRAME + 1),
+                                s.pixel(shot, 5, BANNER_LAST_ROW + FRAME))
             s.screenshot(os.path.join(OPTIONS.artifacts, "banner.png"))
             self.assertEqual(s.shell_requests(), [])
             self.assertTrue(s.wait_for(lambda: len(s.shell_requests()) == 2, timeout=15))
             self.assertEqual(sorted(s.shell_requests()),
                              ["about:blank", "http://www.example.com/page"])
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=5))
 
     def test_the_banner_follows_the_screens_dpi(self):
         # At 144 DPI a twip is a tenth of a pixel: the 1335-twip banner has
@@ -58,21 +54,18 @@ class Watch(unittest.TestCase):
             s.launch_resident()
             s.copy("http://dpi.example/")
 
-            def up():
-                shot = s.grab()
-                return s.pixel(shot, 2, 0) == WHITE and s.pixel(shot, 2, 133) == (99, 255, 99)
-
-            self.assertTrue(s.wait_for(up, timeout=15), "no banner of 134 rows")
+            self.assertTrue(s.wait_for(lambda: s.banner_rows(134, (99, 255, 99)), timeout=15),
+                            "no banner of 134 rows")
             shot = s.grab()
-            self.assertNotEqual(s.pixel(shot, 2, 134), (99, 255, 99))
-            self.assertEqual(s.pixel(shot, s.width - 3, 133), (99, 255, 99))
+            self.assertNotEqual(s.pixel(shot, 5, FRAME + 134), (99, 255, 99))
+            self.assertEqual(s.pixel(shot, s.width - FRAME - 1, FRAME + 133), (99, 255, 99))
 
     def test_right_click_cancels(self):
         with Program() as s:
             s.launch_resident()
             self.announce(s, "https://cancel.example/")
             s.click(s.width // 2, 40, 3)
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=5))
             time.sleep(5)
             self.assertEqual(s.shell_requests(), [])
 
@@ -89,7 +82,7 @@ class Watch(unittest.TestCase):
             s.launch_resident()
             self.announce(s, "http://never.example/")
             s.copy("just some words")
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=5))
             time.sleep(5)
             self.assertEqual(s.shell_requests(), [])
 
@@ -103,14 +96,14 @@ class Watch(unittest.TestCase):
             s.click(s.width // 2, 40, 1)
             self.assertTrue(s.wait_for(lambda: s.shell_requests(), timeout=10))
             self.assertEqual(s.shell_requests(), [harness.windows_path(note)])
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=5))
 
             self.announce(s, "C:\\no\\such\\file.txt")
             s.click(s.width // 2, 40, 1)
             boxes = s.wait_for(lambda: s.windows("^Tamberlyn Wendora 2002$"), timeout=15)
             self.assertTrue(boxes, "no warning for a missing path")
             self.assertTrue(s.dismiss("^Tamberlyn Wendora 2002$"))
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=5))
             self.assertEqual(len(s.shell_requests()), 1)
             self.assertIsNone(program.poll())
 
@@ -124,9 +117,9 @@ class Watch(unittest.TestCase):
             tool = self.windows_copy(s, "private", "pass/word:42")
             self.assertEqual(tool.wait(timeout=30), 0)
             # The running announcement ends, and nothing is shown or opened.
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=5))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=5))
             time.sleep(5)
-            self.assertTrue(banner_gone(s))
+            self.assertTrue(s.banner_gone())
             self.assertEqual(s.shell_requests(), [])
 
     def test_a_held_clipboard_is_waited_out_silently(self):
@@ -136,7 +129,7 @@ class Watch(unittest.TestCase):
             time.sleep(2)
             self.assertFalse(s.windows("^Tamberlyn Wendora 2002$"))
             self.assertEqual(holder.wait(timeout=30), 0)
-            self.assertTrue(s.wait_for(lambda: banner_up(s), timeout=15))
+            self.assertTrue(s.wait_for(lambda: s.banner_up(), timeout=15))
             self.assertTrue(s.wait_for(lambda: len(s.shell_requests()) == 2, timeout=15))
             self.assertIn("http://held.example/", s.shell_requests())
             self.assertIsNone(program.poll())
@@ -146,7 +139,7 @@ class Watch(unittest.TestCase):
             program = s.launch_resident()
             self.announce(s, "WendoraWaitTime=3")
             # It counts down the old wait time of 2 seconds, then applies 3.
-            self.assertTrue(s.wait_for(lambda: banner_gone(s), timeout=10))
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=10))
             self.announce(s, "ExitWendora")
             self.assertEqual(program.wait(timeout=20), 0)
             self.assertEqual(

@@ -302,6 +302,26 @@ class WineSession:
     def screenshot(self, png):
         self.run(["import", "-window", "root", png], name="import")
 
+    # The banner: a 3-pixel dialog frame around its gradient, which runs from
+    # white in its first row to (100, 255, 100) in its last visible one (one
+    # step short of the bottom colour); 89 rows at 96 DPI.
+    BANNER_FRAME = 3
+    WHITE = (255, 255, 255)
+
+    def banner_rows(self, rows=89, last=(100, 255, 100), top=WHITE):
+        """Whether the banner stands at the top of the screen with a gradient
+        of that many rows, from the top colour to the last visible one."""
+        shot = self.grab()
+        x = self.BANNER_FRAME + 2
+        return self.pixel(shot, x, self.BANNER_FRAME) == top and \
+            self.pixel(shot, x, self.BANNER_FRAME + rows - 1) == last
+
+    def banner_up(self):
+        return self.banner_rows()
+
+    def banner_gone(self):
+        return self.pixel(self.grab(), self.BANNER_FRAME + 2, self.BANNER_FRAME) != self.WHITE
+
     def pixel(self, shot, x, y):
         width, _, data = shot
         at = (y * width + x) * 3

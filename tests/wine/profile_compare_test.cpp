@@ -233,5 +233,23 @@ TEST(OwnWriter, LeavesNoTemporaryFilesBehind) {
   EXPECT_EQ(Contents(platform, folder + "\\TWendora.ini"), "[Settings]\r\nWaitTime=4\r\n");
 }
 
+// A folder deeper than the system's usual path limit: the settings file is
+// written, replaced and read there like anywhere else.
+TEST(OwnWriter, WritesInAFolderOfAnyLength) {
+  win32::Win32Platform platform;
+  std::string folder = TempFolder();
+  while (folder.size() < 400) {
+    folder += "\\a-folder-with-a-rather-long-name-of-its-own";
+    ::CreateDirectoryW(Widen("\\\\?\\" + folder).c_str(), nullptr);
+  }
+  const std::string file = folder + "\\TWendora.ini";
+  WriteINI(platform, "5", "Settings", "WaitTime", file);
+  WriteINI(platform, "1", "Settings", "DefaultAction", file);
+  EXPECT_EQ(Contents(platform, file), "[Settings]\r\nWaitTime=5\r\nDefaultAction=1\r\n");
+  EXPECT_EQ(ReadINI(platform, "Settings", "WaitTime", "4", file), "5");
+  EXPECT_TRUE(platform.PathExists(file));
+  ::DeleteFileW(Widen("\\\\?\\" + file).c_str());
+}
+
 }  // namespace
 }  // namespace wendora

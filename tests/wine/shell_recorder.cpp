@@ -22,14 +22,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   std::string line(static_cast<std::size_t>(size), '\0');
   ::WideCharToMultiByte(CP_UTF8, 0, request.c_str(), static_cast<int>(request.size()), line.data(),
                         size, nullptr, nullptr);
-  // Requests may come at the same time: appends of one line each do not mix.
-  HANDLE file = ::CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  // Requests may come at the same time, and Wine does not make appends
+  // atomic: one recorder at a time writes, at the end of the log.
+  HANDLE turn = ::CreateMutexW(nullptr, FALSE, L"Local\\WendoraShellRecorder");
+  ::WaitForSingleObject(turn, 10000);
+  HANDLE file = ::CreateFileW(log, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    return 1;
+  bool done = false;
+  if (file != INVALID_HANDLE_VALUE) {
+    DWORD written = 0;
+    done = ::SetFilePointer(file, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+           ::WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    ::CloseHandle(file);
   }
-  DWORD written = 0;
-  ::WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-  ::CloseHandle(file);
-  return 0;
+  ::ReleaseMutex(turn);
+  ::CloseHandle(turn);
+  return done ? 0 : 1;
 }

@@ -169,11 +169,10 @@ struct ClipboardReader::Shared {
   }
 };
 
-ClipboardReader::ClipboardReader() : shared_(std::make_shared<Shared>()) {
-  std::thread([shared = shared_] { shared->Run(); }).detach();
-}
-
 ClipboardReader::~ClipboardReader() {
+  if (!shared_) {
+    return;
+  }
   // A read may wait for an owner that never answers: the thread is not
   // waited for, and ends on its own once it is free.
   const std::lock_guard lock(shared_->mutex);
@@ -182,6 +181,10 @@ ClipboardReader::~ClipboardReader() {
 }
 
 platform::ClipboardText ClipboardReader::Read() {
+  if (!shared_) {
+    shared_ = std::make_shared<Shared>();
+    std::thread([shared = shared_] { shared->Run(); }).detach();
+  }
   const DWORD sequence = ::GetClipboardSequenceNumber();
   std::unique_lock lock(shared_->mutex);
   Shared& s = *shared_;

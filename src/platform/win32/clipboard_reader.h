@@ -12,7 +12,8 @@ namespace wendora::win32 {
 
 class ClipboardReader {
  public:
-  ClipboardReader();
+  // The reading thread starts with the first read.
+  ClipboardReader() = default;
   ~ClipboardReader();
   ClipboardReader(const ClipboardReader&) = delete;
   ClipboardReader& operator=(const ClipboardReader&) = delete;

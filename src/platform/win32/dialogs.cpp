@@ -10,6 +10,10 @@ namespace {
 
 constexpr wchar_t kDialogClass[] = L"TWendoraDialog";
 constexpr wchar_t kDialogFont[] = L"ＭＳ Ｐゴシック";
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+// A key was released in the dialog: wparam the key, lparam the shift state.
+constexpr UINT kKeyReleased = WM_APP + 1;
+constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 struct ControlStyle {
   const wchar_t* window_class;
@@ -65,14 +69,10 @@ int ShiftState() {
 
 Win32DialogControl::Win32DialogControl(Win32Dialog& dialog, const platform::ControlDesign& design,
                                        int id, HFONT font)
-    : dialog_(dialog), kind_(design.kind) {
+    : dialog_(dialog), kind_(design.kind), bounds_(design.bounds) {
   ControlStyle style = StyleOf(design.kind);
-  const platform::Bounds& b = design.bounds;
-  const int left = TwipsToPixelsX(b.left);
-  const int top = TwipsToPixelsY(b.top);
   window_ = MakeWindow(style.ex_style, style.window_class, Widen(design.caption),
-                       WS_CHILD | WS_VISIBLE | style.style,
-                       {left, top, left + TwipsToPixelsX(b.width), top + TwipsToPixelsY(b.height)},
+                       WS_CHILD | WS_VISIBLE | style.style, dialog.scale().ToPixels(bounds_),
                        dialog.window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
   ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (kind_ == platform::ControlKind::kFrame) {
@@ -121,6 +121,13 @@ void Win32DialogControl::SetFocus() {
   dialog_.RememberFocus(window_.get());
 }
 
+void Win32DialogControl::Place(HFONT font) {
+  const RECT place = dialog_.scale().ToPixels(bounds_);
+  ::SetWindowPos(window_.get(), nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 void Win32DialogControl::Notify(WORD code) {
   const bool clicked =
       (kind_ == platform::ControlKind::kSwatch) ? code == STN_CLICKED : code == BN_CLICKED;
@@ -139,32 +146,33 @@ void Win32DialogControl::Notify(WORD code) {
 
 // --- Dialog -----------------------------------------------------------
 
-Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design) : ui_(ui) {
+Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design)
+    : ui_(ui), scale_(ScreenScale()) {
   RegisterWindowClass(kDialogClass, &ForwardToOwner<Win32Dialog>,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   owner_ = MakeWindow(0, L"STATIC", L"", WS_POPUP, {}, nullptr);
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  RECT frame{0, 0, TwipsToPixelsX(design.client_width), TwipsToPixelsY(design.client_height)};
-  ::AdjustWindowRectEx(&frame, style, FALSE, ex_style);
+  const RECT frame = FrameAround(scale_.ToPixels({0, 0, design.client_width, design.client_height}),
+                                 kDialogStyle, kDialogExStyle, scale_);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   RECT work{};
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const int left = work.left + (work.right - work.left - width) / 2;
   const int top = work.top + (work.bottom - work.top - height) / 2;
-  window_ = MakeWindow(ex_style, kDialogClass, Widen(design.caption), style,
+  window_ = MakeWindow(kDialogExStyle, kDialogClass, Widen(design.caption), kDialogStyle,
                        {left, top, left + width, top + height}, owner_.get(), nullptr, this);
-
-  int font_height = 0;
-  {
-    const ScreenDc screen;
-    font_height = -::MulDiv(9, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-  }
-  font_.reset(::CreateFontW(font_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, kDialogFont));
+  // On a monitor of another scale than the screen's, the system resizes the
+  // dialog at once: its controls follow as they are added.
+  scale_ = ScaleOf(window_.get());
+  MakeFont();
   ui_.dialogs.push_back(this);
+  GiveDialogsTheirKeyboard(ui_);
+}
+
+void Win32Dialog::MakeFont() {
+  font_.reset(::CreateFontW(scale_.FontHeight(9), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kDialogFont));
 }
 
 Win32Dialog::~Win32Dialog() {
@@ -230,7 +238,7 @@ void Win32Dialog::ShowModal() {
     ::EnableWindow(hwnd, FALSE);
   }
   ShowModeless();
-  while (::IsWindowVisible(window_.get()) && DispatchNextMessage(ui_, true)) {
+  while (::IsWindowVisible(window_.get()) && DispatchNextMessage(true)) {
   }
   for (HWND hwnd : disabled) {
     ::EnableWindow(hwnd, TRUE);
@@ -250,11 +258,9 @@ void Win32Dialog::SetTopmost(bool topmost) {
                  SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
 }
 
-void Win32Dialog::KeyUp(WPARAM key) {
-  if (on_key_up) {
-    // The virtual-key codes of the letter keys are their capital letters.
-    on_key_up(key >= 'A' && key <= 'Z' ? static_cast<char>(key) : '\0', ShiftState());
-  }
+void Win32Dialog::PostKeyUp(WPARAM key) {
+  // The shift state as it is now, when the key is released.
+  ::PostMessageW(window_.get(), kKeyReleased, key, ShiftState());
 }
 
 LRESULT Win32Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -298,6 +304,27 @@ LRESULT Win32Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         on_close();
       }
       return 0;
+    case kKeyReleased:
+      if (on_key_up) {
+        // The virtual-key codes of the letter keys are their capital letters.
+        on_key_up(wparam >= 'A' && wparam <= 'Z' ? static_cast<char>(wparam) : '\0',
+                  static_cast<int>(lparam));
+      }
+      return 0;
+    case kDpiChangedMessage: {
+      // The dialog takes the size the system suggests for the new scale, and
+      // its controls their places and font at it.
+      scale_ = {LOWORD(wparam), HIWORD(wparam)};
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      ::SetWindowPos(window_.get(), nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      MakeFont();
+      for (const auto& [id, control] : controls_) {
+        control->Place(font_.get());
+      }
+      return 0;
+    }
     default:
       break;
   }
@@ -317,16 +344,41 @@ bool TranslateDialogMessage(UiState& ui, MSG& message) {
       continue;
     }
     if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) {
-      dialog->KeyUp(message.wParam);
+      dialog->PostKeyUp(message.wParam);
     }
-    return ::IsWindowVisible(window) && ::IsDialogMessageW(window, &message);
+    return ::IsDialogMessageW(window, &message);
   }
   return false;
 }
 
+// A hook procedure gets no pointer of ours: this is how it finds the
+// dialogs of the thread it runs on.
+thread_local UiState* hooked_ui = nullptr;
+
+// Sees every message taken off the thread's queue, by whatever loop.
+LRESULT CALLBACK DialogKeyboardHook(int code, WPARAM wparam, LPARAM lparam) {
+  auto* message = reinterpret_cast<MSG*>(lparam);
+  if (code == HC_ACTION && wparam == PM_REMOVE && hooked_ui != nullptr &&
+      TranslateDialogMessage(*hooked_ui, *message)) {
+    message->message = WM_NULL;  // handled: the loop that took it does nothing more
+  }
+  return ::CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
 }  // namespace
 
-bool DispatchNextMessage(UiState& ui, bool wait) {
+void GiveDialogsTheirKeyboard(UiState& ui) {
+  if (ui.dialog_keyboard) {
+    return;
+  }
+  hooked_ui = &ui;
+  // Without the hook the dialogs work, but only the program's own loops would
+  // give them Tab, Enter and Esc: nothing to report.
+  ui.dialog_keyboard.reset(
+      ::SetWindowsHookExW(WH_GETMESSAGE, &DialogKeyboardHook, nullptr, ::GetCurrentThreadId()));
+}
+
+bool DispatchNextMessage(bool wait) {
   MSG message;
   if (wait ? ::GetMessageW(&message, nullptr, 0, 0) == -1
            : !::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -336,10 +388,8 @@ bool DispatchNextMessage(UiState& ui, bool wait) {
     ::PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
     return false;
   }
-  if (!TranslateDialogMessage(ui, message)) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
+  ::TranslateMessage(&message);
+  ::DispatchMessageW(&message);
   return true;
 }
 

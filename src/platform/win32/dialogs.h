@@ -31,10 +31,13 @@ class Win32DialogControl final : public platform::DialogControl {
   HBRUSH background() const { return brush_.get(); }
   // The control's notification: does what a click does.
   void Notify(WORD code);
+  // Puts the control at its place at the dialog's scale, with its font.
+  void Place(HFONT font);
 
  private:
   Win32Dialog& dialog_;
   platform::ControlKind kind_;
+  platform::Bounds bounds_;  // in twips
   UniqueWindow window_;
   platform::Color back_color_ = 0xFFFFFF;
   UniqueBrush brush_;
@@ -55,14 +58,20 @@ class Win32Dialog final : public platform::Dialog {
   void SetTopmost(bool topmost) override;
 
   HWND window() const { return window_.get(); }
+  const Scale& scale() const { return scale_; }
   void ClearOptions();
   void RememberFocus(HWND control) { focus_ = control; }
-  // A key released in the dialog or one of its controls.
-  void KeyUp(WPARAM key);
+  // A key was released in the dialog or one of its controls; its handling
+  // waits for the message loop.
+  void PostKeyUp(WPARAM key);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
+  // The font at the dialog's scale.
+  void MakeFont();
+
   UiState& ui_;
+  Scale scale_;
   UniqueWindow owner_;  // hidden: keeps the dialog off the taskbar
   UniqueWindow window_;
   UniqueFont font_;
@@ -73,10 +82,14 @@ class Win32Dialog final : public platform::Dialog {
 };
 
 // Takes the next message off the thread's queue (waiting for one when told
-// to) and dispatches it, with the keyboard handling of the program's dialogs
-// (Tab, Enter, Esc, access keys and the key-release events). False when
-// there was none, or when it was the request to quit, which is posted again
-// for the main loop.
-bool DispatchNextMessage(UiState& ui, bool wait);
+// to) and dispatches it. False when there was none, or when it was the
+// request to quit, which is posted again for the main loop. The keyboard
+// handling of the program's dialogs (Tab, Enter, Esc, access keys and the
+// key-release events) happens in every message loop of the thread, this and
+// those of message boxes, menus and the colour dialog alike.
+bool DispatchNextMessage(bool wait);
+
+// Sets the keyboard handling of the dialogs up, once per thread.
+void GiveDialogsTheirKeyboard(UiState& ui);
 
 }  // namespace wendora::win32

@@ -26,21 +26,10 @@ constexpr UINT kNotifyIconCallback = WM_MOUSEMOVE;
 constexpr const char* kCannotCreateWindow = "ウィンドウを作成できません。";
 constexpr const char* kCannotStartTimer = "タイマーを開始できません。";
 
-double TwipsPerPixel(int index) {
-  const ScreenDc screen;
-  const int dpi = ::GetDeviceCaps(screen.get(), index);
-  return 1440.0 / (dpi > 0 ? dpi : 96);
-}
-
-int Rounded(double value) {
-  return static_cast<int>(std::lround(value));
-}
-
-RECT PlaceInPixels(const platform::Bounds& b) {
-  const int left = TwipsToPixelsX(b.left);
-  const int top = TwipsToPixelsY(b.top);
-  return {left, top, left + TwipsToPixelsX(b.width), top + TwipsToPixelsY(b.height)};
-}
+// The banner's frame: a fixed dialog frame without a title bar; a tool
+// window, so that it has no taskbar button.
+constexpr DWORD kFormStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = WS_EX_TOOLWINDOW;
 
 }  // namespace
 
@@ -79,19 +68,6 @@ UniqueWindow MakeWindow(DWORD ex_style, const wchar_t* window_class, std::wstrin
   return window;
 }
 
-double TwipsPerPixelX() {
-  return TwipsPerPixel(LOGPIXELSX);
-}
-double TwipsPerPixelY() {
-  return TwipsPerPixel(LOGPIXELSY);
-}
-int TwipsToPixelsX(double twips) {
-  return Rounded(twips / TwipsPerPixelX());
-}
-int TwipsToPixelsY(double twips) {
-  return Rounded(twips / TwipsPerPixelY());
-}
-
 COLORREF ToColorRef(platform::Color color) {
   return static_cast<COLORREF>(color & 0xFFFFFF);
 }
@@ -111,14 +87,18 @@ LRESULT DefaultHandling(const UiState& ui, HWND window, UINT message, WPARAM wpa
 
 // --- Form -------------------------------------------------------------
 
-Win32Form::Win32Form(const UiState& ui, const platform::FormDesign& design) : ui_(ui) {
+Win32Form::Win32Form(const UiState& ui, const platform::FormDesign& design)
+    : ui_(ui), scale_(ScreenScale()), client_height_(design.client_height) {
   RegisterWindowClass(kFormClass, &ForwardToOwner<Win32Form>);
-  // A popup without caption or frame, and a tool window so that it has no
-  // taskbar button. It is created hidden.
-  window_ = MakeWindow(
-      WS_EX_TOOLWINDOW, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN,
-      PlaceInPixels({design.left, design.top, design.client_width, design.client_height}), nullptr,
-      nullptr, this);
+  // Created hidden, its client area at the designed place and size.
+  const RECT client =
+      scale_.ToPixels({design.left, design.top, design.client_width, design.client_height});
+  window_ =
+      MakeWindow(kFormExStyle, kFormClass, L"", kFormStyle,
+                 FrameAround(client, kFormStyle, kFormExStyle, scale_), nullptr, nullptr, this);
+  if (const Scale monitor = ScaleOf(window_.get()); !(monitor == scale_)) {
+    ChangeScale(monitor);
+  }
 }
 
 Win32Form::~Win32Form() {
@@ -127,6 +107,26 @@ Win32Form::~Win32Form() {
 
 platform::Handle Win32Form::handle() const {
   return reinterpret_cast<platform::Handle>(window_.get());
+}
+
+double Win32Form::ScreenWidth() const {
+  return ::GetSystemMetrics(SM_CXSCREEN) * scale_.TwipsPerPixelX();
+}
+
+void Win32Form::ChangeScale(const Scale& scale) {
+  scale_ = scale;
+  const RECT outer = WindowRect();
+  const RECT client = ClientRect();
+  const RECT frame = FrameAround({0, 0, client.right, scale_.ToPixelsY(client_height_)}, kFormStyle,
+                                 kFormExStyle, scale_);
+  ::SetWindowPos(window_.get(), nullptr, 0, 0, outer.right - outer.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const auto& picture : pictures_) {
+    picture->Rescale();
+  }
+  if (on_dpi_changed) {
+    on_dpi_changed();
+  }
 }
 
 RECT Win32Form::WindowRect() const {
@@ -142,33 +142,33 @@ RECT Win32Form::ClientRect() const {
 }
 
 double Win32Form::Left() const {
-  return WindowRect().left * TwipsPerPixelX();
+  return WindowRect().left * scale_.TwipsPerPixelX();
 }
 double Win32Form::Top() const {
-  return WindowRect().top * TwipsPerPixelY();
+  return WindowRect().top * scale_.TwipsPerPixelY();
 }
 double Win32Form::Width() const {
   const RECT r = WindowRect();
-  return (r.right - r.left) * TwipsPerPixelX();
+  return (r.right - r.left) * scale_.TwipsPerPixelX();
 }
 double Win32Form::Height() const {
   const RECT r = WindowRect();
-  return (r.bottom - r.top) * TwipsPerPixelY();
+  return (r.bottom - r.top) * scale_.TwipsPerPixelY();
 }
 double Win32Form::ClientWidth() const {
-  return ClientRect().right * TwipsPerPixelX();
+  return ClientRect().right * scale_.TwipsPerPixelX();
 }
 double Win32Form::ClientHeight() const {
-  return ClientRect().bottom * TwipsPerPixelY();
+  return ClientRect().bottom * scale_.TwipsPerPixelY();
 }
 
 void Win32Form::SetLeft(double left) {
-  ::SetWindowPos(window_.get(), nullptr, TwipsToPixelsX(left), WindowRect().top, 0, 0,
+  ::SetWindowPos(window_.get(), nullptr, scale_.ToPixelsX(left), WindowRect().top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form::SetTop(double top) {
-  ::SetWindowPos(window_.get(), nullptr, WindowRect().left, TwipsToPixelsY(top), 0, 0,
+  ::SetWindowPos(window_.get(), nullptr, WindowRect().left, scale_.ToPixelsY(top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   // The slide does not return to the message loop between its steps: paint
   // the window and its children at the new place now. Bits copied from the
@@ -178,7 +178,7 @@ void Win32Form::SetTop(double top) {
 
 void Win32Form::SetWidth(double width) {
   const RECT r = WindowRect();
-  ::SetWindowPos(window_.get(), nullptr, 0, 0, TwipsToPixelsX(width), r.bottom - r.top,
+  ::SetWindowPos(window_.get(), nullptr, 0, 0, scale_.ToPixelsX(width), r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -198,13 +198,19 @@ void Win32Form::SetTopmost() {
 }
 
 platform::PictureBox& Win32Form::CreatePictureBox(const platform::Bounds& bounds) {
-  pictures_.push_back(std::make_unique<Win32PictureBox>(ui_, window_.get(), bounds));
+  pictures_.push_back(std::make_unique<Win32PictureBox>(ui_, scale_, window_.get(), bounds));
   return *pictures_.back();
 }
 
 LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_CLOSE) {
     return 0;  // the banner is hidden, never closed
+  }
+  if (message == kDpiChangedMessage) {
+    // The owner lays the window out anew; the suggested rectangle is not
+    // taken, since the banner spans the screen whatever its scale.
+    ChangeScale({LOWORD(wparam), HIWORD(wparam)});
+    return 0;
   }
   return DefaultHandling(ui_, window_.get(), message, wparam, lparam);
 }
@@ -302,10 +308,11 @@ LRESULT Win32NotifyIcon::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
 
 // --- Picture box ------------------------------------------------------
 
-Win32PictureBox::Win32PictureBox(const UiState& ui, HWND parent, const platform::Bounds& bounds)
-    : ui_(ui) {
+Win32PictureBox::Win32PictureBox(const UiState& ui, const Scale& scale, HWND parent,
+                                 const platform::Bounds& bounds)
+    : ui_(ui), scale_(scale), bounds_(bounds) {
   RegisterWindowClass(kPictureClass, &ForwardToOwner<Win32PictureBox>);
-  const RECT place = PlaceInPixels(bounds);
+  const RECT place = scale_.ToPixels(bounds);
   window_ = MakeWindow(0, kPictureClass, L"", WS_CHILD | WS_VISIBLE, place, parent, nullptr, this);
   Resize(place.right - place.left, place.bottom - place.top);
 }
@@ -318,17 +325,28 @@ Win32PictureBox::~Win32PictureBox() {
 }
 
 double Win32PictureBox::Width() const {
-  return width_ * TwipsPerPixelX();
+  return width_ * scale_.TwipsPerPixelX();
 }
 double Win32PictureBox::Height() const {
-  return height_ * TwipsPerPixelY();
+  return height_ * scale_.TwipsPerPixelY();
 }
 
 void Win32PictureBox::SetWidth(double width) {
-  Resize(TwipsToPixelsX(width), height_);
+  bounds_.width = width;
+  Resize(scale_.ToPixelsX(width), height_);
 }
 void Win32PictureBox::SetHeight(double height) {
-  Resize(width_, TwipsToPixelsY(height));
+  bounds_.height = height;
+  Resize(width_, scale_.ToPixelsY(height));
+}
+
+void Win32PictureBox::Rescale() {
+  const RECT place = scale_.ToPixels(bounds_);
+  ::SetWindowPos(window_.get(), nullptr, place.left, place.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const auto& label : labels_) {
+    label->Rescale();
+  }
 }
 
 void Win32PictureBox::Resize(int width, int height) {
@@ -363,8 +381,8 @@ void Win32PictureBox::Resize(int width, int height) {
 void Win32PictureBox::DrawLine(double x1, double y1, double x2, double y2, platform::Color color) {
   UniquePen pen(::CreatePen(PS_SOLID, 1, ToColorRef(color)));
   const SelectObjectScope select(image_dc_.get(), pen.get());
-  ::MoveToEx(image_dc_.get(), TwipsToPixelsX(x1), TwipsToPixelsY(y1), nullptr);
-  ::LineTo(image_dc_.get(), TwipsToPixelsX(x2), TwipsToPixelsY(y2));
+  ::MoveToEx(image_dc_.get(), scale_.ToPixelsX(x1), scale_.ToPixelsY(y1), nullptr);
+  ::LineTo(image_dc_.get(), scale_.ToPixelsX(x2), scale_.ToPixelsY(y2));
   ::InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
@@ -429,21 +447,21 @@ void Win32PictureBox::MouseUp(int button, LPARAM lparam) {
 
 Win32Label::Win32Label(Win32PictureBox& owner, const platform::Bounds& bounds,
                        const platform::FontDesign& font)
-    : owner_(owner), rect_(PlaceInPixels(bounds)), design_(font) {
+    : owner_(owner), bounds_(bounds), rect_(owner.scale().ToPixels(bounds)), design_(font) {
   MakeFont();
 }
 
+void Win32Label::Rescale() {
+  rect_ = owner_.scale().ToPixels(bounds_);
+  MakeFont();
+  Invalidate();
+}
+
 void Win32Label::MakeFont() {
-  int height = 0;
-  {
-    const ScreenDc screen;
-    height =
-        -::MulDiv(Rounded(design_.points * 10), ::GetDeviceCaps(screen.get(), LOGPIXELSY), 720);
-  }
-  font_.reset(::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, design_.underline ? TRUE : FALSE,
-                            FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                            Widen(design_.name).c_str()));
+  font_.reset(::CreateFontW(owner_.scale().FontHeight(design_.points), 0, 0, 0, FW_NORMAL, FALSE,
+                            design_.underline ? TRUE : FALSE, FALSE, SHIFTJIS_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, Widen(design_.name).c_str()));
 }
 
 void Win32Label::Invalidate() const {
@@ -461,12 +479,13 @@ void Win32Label::SetCaption(std::string_view caption) {
 }
 
 double Win32Label::Width() const {
-  return (rect_.right - rect_.left) * TwipsPerPixelX();
+  return (rect_.right - rect_.left) * owner_.scale().TwipsPerPixelX();
 }
 
 void Win32Label::SetWidth(double width) {
   Invalidate();
-  rect_.right = rect_.left + TwipsToPixelsX(width);
+  bounds_.width = width;
+  rect_.right = rect_.left + owner_.scale().ToPixelsX(width);
   Invalidate();
 }
 

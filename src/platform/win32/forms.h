@@ -12,15 +12,10 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/win32/scale.h"
 #include "platform/win32/unique_handle.h"
 
 namespace wendora::win32 {
-
-// The screen's twips per pixel, read afresh from its DPI.
-double TwipsPerPixelX();
-double TwipsPerPixelY();
-int TwipsToPixelsX(double twips);
-int TwipsToPixelsY(double twips);
 
 HINSTANCE ModuleInstance();
 
@@ -67,7 +62,8 @@ class Win32Dialog;
 // What all windows of the program share.
 struct UiState {
   bool busy = false;                  // the busy (hourglass) pointer over every window
-  std::vector<Win32Dialog*> dialogs;  // for keyboard navigation in the message loops
+  std::vector<Win32Dialog*> dialogs;  // for keyboard navigation in every message loop
+  UniqueHook dialog_keyboard;         // which gives it to them
 };
 
 // What a window of the program does with a message it does not handle
@@ -90,12 +86,15 @@ class Win32Label final : public platform::Label {
 
   RECT rect() const { return rect_; }
   void Draw(HDC dc) const;
+  // Places the label and makes its font anew at its picture box's scale.
+  void Rescale();
 
  private:
   void MakeFont();
   void Invalidate() const;
 
   Win32PictureBox& owner_;
+  platform::Bounds bounds_;  // in twips
   RECT rect_;
   platform::FontDesign design_;
   UniqueFont font_;
@@ -105,7 +104,9 @@ class Win32Label final : public platform::Label {
 
 class Win32PictureBox final : public platform::PictureBox {
  public:
-  Win32PictureBox(const UiState& ui, HWND parent, const platform::Bounds& bounds);
+  // The scale is the form's, which outlives the box.
+  Win32PictureBox(const UiState& ui, const Scale& scale, HWND parent,
+                  const platform::Bounds& bounds);
   ~Win32PictureBox() override;
 
   double Width() const override;
@@ -117,7 +118,10 @@ class Win32PictureBox final : public platform::PictureBox {
                                const platform::FontDesign& font) override;
 
   HWND window() const { return window_.get(); }
+  const Scale& scale() const { return scale_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  // Moves the box and its labels to their places at the form's new scale.
+  void Rescale();
 
  private:
   void Resize(int width, int height);
@@ -125,6 +129,8 @@ class Win32PictureBox final : public platform::PictureBox {
   void MouseUp(int button, LPARAM lparam);
 
   const UiState& ui_;
+  const Scale& scale_;
+  platform::Bounds bounds_;  // in twips
   UniqueWindow window_;
   int width_ = 0;
   int height_ = 0;
@@ -141,6 +147,9 @@ class Win32Form final : public platform::Form {
   ~Win32Form() override;
 
   platform::Handle handle() const override;
+  double TwipsPerPixelX() const override { return scale_.TwipsPerPixelX(); }
+  double TwipsPerPixelY() const override { return scale_.TwipsPerPixelY(); }
+  double ScreenWidth() const override;
   double Left() const override;
   double Top() const override;
   double Width() const override;
@@ -162,8 +171,13 @@ class Win32Form final : public platform::Form {
  private:
   RECT WindowRect() const;
   RECT ClientRect() const;
+  // The monitor's scale became this one: the client area keeps its height
+  // in twips, the picture boxes and labels their places and fonts.
+  void ChangeScale(const Scale& scale);
 
   const UiState& ui_;
+  Scale scale_;
+  double client_height_;  // in twips
   UniqueWindow window_;
   std::vector<std::unique_ptr<Win32PictureBox>> pictures_;
 };

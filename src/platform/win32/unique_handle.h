@@ -55,6 +55,13 @@ struct WindowTraits {
 };
 using UniqueWindow = Unique<HWND, WindowTraits>;
 
+struct HookTraits {
+  static HHOOK Invalid() { return nullptr; }
+  static bool IsValid(HHOOK h) { return h != nullptr; }
+  static void Close(HHOOK h) { ::UnhookWindowsHookEx(h); }
+};
+using UniqueHook = Unique<HHOOK, HookTraits>;
+
 struct IconTraits {
   static HICON Invalid() { return nullptr; }
   static bool IsValid(HICON h) { return h != nullptr; }

@@ -2,11 +2,13 @@
 
 #include <commdlg.h>
 #include <mmsystem.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include "platform/win32/dialogs.h"
@@ -18,15 +20,41 @@ namespace {
 
 constexpr wchar_t kInstanceMutexName[] = L"Local\\Tamberlyn.TWendora.SingleInstance";
 
-std::wstring FullPath(const std::wstring& path) {
-  const DWORD needed = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) {
-    return path;
+// The path as the system's file functions take it at any length: made
+// absolute, then written in the "\\?\" form, which has no length limit but
+// is taken literally (so it is made absolute first).
+std::wstring ExtendedPath(const std::wstring& path) {
+  std::wstring full = path;
+  if (const DWORD needed = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr); needed != 0) {
+    full.assign(needed, L'\0');
+    full.resize(::GetFullPathNameW(path.c_str(), needed, full.data(), nullptr));
   }
-  std::wstring full(needed, L'\0');
-  const DWORD length = ::GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-  full.resize(length);
-  return full;
+  if (full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0) {
+    return full;
+  }
+  if (full.rfind(L"\\\\", 0) == 0) {
+    return L"\\\\?\\UNC\\" + full.substr(2);  // \\server\share\...
+  }
+  return L"\\\\?\\" + full;
+}
+
+// A new, empty file beside the target, with a name of its own.
+std::optional<std::wstring> NewFileBeside(const std::wstring& target) {
+  const DWORD seed = ::GetCurrentProcessId() ^ ::GetTickCount();
+  for (DWORD attempt = 0; attempt < 16; ++attempt) {
+    wchar_t suffix[32];
+    ::wsprintfW(suffix, L".%08lx.tmp", static_cast<unsigned long>(seed + attempt * 7919));
+    std::wstring name = target + suffix;
+    UniqueHandle file(::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) {
+      return name;
+    }
+    if (::GetLastError() != ERROR_FILE_EXISTS) {
+      return std::nullopt;
+    }
+  }
+  return std::nullopt;
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -134,7 +162,7 @@ void Win32Platform::EndProcess() {
 
 platform::FileContent Win32Platform::ReadFile(const std::string& path) {
   platform::FileContent content;
-  UniqueHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ,
+  UniqueHandle file(::CreateFileW(ExtendedPath(Widen(path)).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
@@ -169,23 +197,20 @@ platform::FileContent Win32Platform::ReadFile(const std::string& path) {
 }
 
 bool Win32Platform::ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::wstring target = FullPath(Widen(path));
-  const std::size_t slash = target.find_last_of(L"\\/");
-  if (slash == std::wstring::npos) {
-    return false;
-  }
-  const std::wstring folder = target.substr(0, slash);
-
+  const std::wstring target = ExtendedPath(Widen(path));
   const DWORD attributes = ::GetFileAttributesW(target.c_str());
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
     return false;  // the system's profile writer cannot write these either
   }
 
-  wchar_t temp[MAX_PATH + 16] = {};
-  if (folder.size() > MAX_PATH - 14 || ::GetTempFileNameW(folder.c_str(), L"twd", 0, temp) == 0) {
+  // The new contents go to a file of their own in the same folder first, of
+  // whatever length the folder's path is.
+  const std::optional<std::wstring> made = NewFileBeside(target);
+  if (!made) {
     return false;
   }
+  const wchar_t* temp = made->c_str();
   bool written = false;
   {
     UniqueHandle file(::CreateFileW(temp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
@@ -262,7 +287,7 @@ void Win32Platform::SetFineTimerResolution(bool fine) {
 }
 
 void Win32Platform::DoEvents() {
-  while (DispatchNextMessage(ui_, false)) {
+  while (DispatchNextMessage(false)) {
   }
 }
 
@@ -274,29 +299,23 @@ std::uint32_t Win32Platform::ClipboardSequenceNumber() {
   return ::GetClipboardSequenceNumber();
 }
 
-double Win32Platform::ScreenWidth() {
-  return ::GetSystemMetrics(SM_CXSCREEN) * win32::TwipsPerPixelX();
-}
-
-double Win32Platform::TwipsPerPixelX() {
-  return win32::TwipsPerPixelX();
-}
-double Win32Platform::TwipsPerPixelY() {
-  return win32::TwipsPerPixelY();
-}
-
 void Win32Platform::SetMousePointer(platform::MousePointer pointer) {
   ui_.busy = pointer == platform::MousePointer::kBusy;
   ::SetCursor(::LoadCursorW(nullptr, ui_.busy ? IDC_WAIT : IDC_ARROW));
 }
 
 void Win32Platform::OpenWithShell(platform::Handle owner, std::string_view file) {
+  // The shell's verbs may be carried out by COM objects in this thread.
+  if (!com_initialized_) {
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    com_initialized_ = true;
+  }
   // The result is not examined: a target nothing can open fails silently.
   ::ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", Widen(file).c_str(), L"", L"", SW_SHOW);
 }
 
 bool Win32Platform::PathExists(const std::string& path) {
-  return ::GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return ::GetFileAttributesW(ExtendedPath(Widen(path)).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::unique_ptr<platform::Form> Win32Platform::CreateForm(const platform::FormDesign& design) {
@@ -363,7 +382,7 @@ std::int32_t Win32Platform::PickColor(platform::Handle owner, platform::Color in
 }
 
 void Win32Platform::RunMessageLoop() {
-  while (DispatchNextMessage(ui_, true)) {
+  while (DispatchNextMessage(true)) {
   }
 }
 

@@ -31,9 +31,6 @@ class Win32Platform final : public platform::Platform {
   void DoEvents() override;
   platform::ClipboardText ReadClipboardText() override;
   std::uint32_t ClipboardSequenceNumber() override;
-  double ScreenWidth() override;
-  double TwipsPerPixelX() override;
-  double TwipsPerPixelY() override;
   void SetMousePointer(platform::MousePointer pointer) override;
   void OpenWithShell(platform::Handle owner, std::string_view file) override;
   bool PathExists(const std::string& path) override;
@@ -62,6 +59,7 @@ class Win32Platform final : public platform::Platform {
   bool fine_timer_ = false;
   UiState ui_;
   ClipboardReader clipboard_reader_;
+  bool com_initialized_ = false;
 };
 
 // What follows the program's own name on a command line.
