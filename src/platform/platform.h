@@ -185,12 +185,14 @@ enum class ClipboardRead {
   kFailed,   // text is on offer, but the read gave nothing
 };
 
-// The text on the clipboard, and whether its owner asked clipboard watchers
-// to look away from it (as password managers do).
+// The text on the clipboard, whether its owner asked clipboard watchers to
+// look away from it (as password managers do), and the file name of the
+// program that owns it (empty when that cannot be told).
 struct ClipboardText {
   ClipboardRead status = ClipboardRead::kText;
   std::string text;
   bool private_content = false;
+  std::string owner_program;
 };
 
 enum class MousePointer { kDefault, kBusy };

@@ -32,6 +32,7 @@ CurrentSettings ReadSettings(platform::Platform& platform) {
   s.BottomColorR = ReadColor(platform, file, "BottomColorR", "98");
   s.BottomColorG = ReadColor(platform, file, "BottomColorG", "255");
   s.BottomColorB = ReadColor(platform, file, "BottomColorB", "98");
+  s.IgnoreCopiesFrom = ReadINI(platform, kSettingsSection, "IgnoreCopiesFrom", "", file);
   return s;
 }
 

@@ -22,6 +22,9 @@ struct CurrentSettings {
   std::int16_t BottomColorB = 0;
   std::uint8_t ShowTaskTrayIcon = 0;  // 1: the tray icon is shown
   std::uint8_t DefaultAction = 0;     // 0: run when the countdown ends, 1: only on a click
+  // Optional, read at start-up and never written: the programs whose copies
+  // are not announced, their file names separated by ";".
+  std::string IgnoreCopiesFrom;
 };
 
 inline constexpr const char* kSettingsSection = "Settings";
@@ -29,8 +32,9 @@ inline constexpr const char* kSettingsSection = "Settings";
 // The settings file beside the executable.
 std::string SettingsFilePath(platform::Platform& platform);
 
-// The nine reads, in their fixed order, each converted to its setting's type.
-// Raises error 13 or 6 for a value that does not convert.
+// The nine reads, in their fixed order, each converted to its setting's type,
+// then the optional list of ignored programs. Raises error 13 or 6 for a
+// value that does not convert.
 CurrentSettings ReadSettings(platform::Platform& platform);
 
 // The nine writes, in the same order, as plain decimal text.

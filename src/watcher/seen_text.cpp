@@ -43,16 +43,9 @@ SeenText::SeenText(std::string_view text) : size_(text.size()) {
   }
 }
 
-bool SeenText::Matches(std::string_view text) const {
-  if (text.size() != size_) {
-    return false;
-  }
-  if (size_ <= kKeptWhole) {
-    return text == text_;
-  }
-  std::uint64_t other[2];
-  Fingerprint(text, other);
-  return other[0] == fingerprint_[0] && other[1] == fingerprint_[1];
+bool SeenText::operator==(const SeenText& other) const {
+  return size_ == other.size_ && text_ == other.text_ && fingerprint_[0] == other.fingerprint_[0] &&
+         fingerprint_[1] == other.fingerprint_[1];
 }
 
 }  // namespace wendora

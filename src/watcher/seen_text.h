@@ -19,7 +19,8 @@ class SeenText {
   SeenText() = default;
   explicit SeenText(std::string_view text);
 
-  bool Matches(std::string_view text) const;
+  bool Matches(std::string_view text) const { return *this == SeenText(text); }
+  bool operator==(const SeenText& other) const;
 
  private:
   std::string text_;  // the whole text, when it is short

@@ -61,6 +61,7 @@ WatchCycle::WatchCycle(platform::Platform& platform, CurrentSettings& settings, 
       frmMain_(frmMain),
       hooks_(std::move(hooks)),
       clock_(platform),
+      ignored_programs_(settings.IgnoreCopiesFrom),
       tmrWatchingClipBoard_(platform.CreateTimer(100)) {
   tmrWatchingClipBoard_->on_timer = [this] { Tick(); };
   // A clipboard that another program holds, or whose text its owner keeps
@@ -164,8 +165,11 @@ WatchCycle::Next WatchCycle::ReadNewText(std::uint32_t sequence) {
     state_.LastClipboardText = SeenText(clip.text);
     return Next::kEndTick;
   }
-  if (!state_.LastClipboardText.Matches(clip.text)) {
-    if (!HandleNewText(clip.text)) {
+  SeenText seen(clip.text);  // a long text's fingerprint is taken once
+  if (!(seen == state_.LastClipboardText)) {
+    if (HandleNewText(clip.text, ignored_programs_.Contains(clip.owner_program))) {
+      state_.LastClipboardText = std::move(seen);
+    } else {
       seen_sequence_ = 0;  // not seen yet: the next tick reads it again
     }
     return Next::kEndTick;
@@ -173,8 +177,8 @@ WatchCycle::Next WatchCycle::ReadNewText(std::uint32_t sequence) {
   return Next::kCountdown;
 }
 
-bool WatchCycle::HandleNewText(const std::string& text) {
-  const Classification c = ClassifyClipboardText(text);
+bool WatchCycle::HandleNewText(const std::string& text, bool ignored) {
+  const Classification c = ignored ? Classification{} : ClassifyClipboardText(text);
   switch (c.kind) {
     case ClipTextKind::Url:
     case ClipTextKind::Path:
@@ -207,7 +211,6 @@ bool WatchCycle::HandleNewText(const std::string& text) {
       Reset();
       break;
   }
-  state_.LastClipboardText = SeenText(text);
   return true;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "watcher/classify.h"
+#include "watcher/ignored_programs.h"
 #include "watcher/tick_clock.h"
 #include "watcher/watch_state.h"
 
@@ -53,8 +54,10 @@ class WatchCycle {
 
   void RunTick();
   Next ReadNewText(std::uint32_t sequence);
-  // False when the text must be looked at again at a later tick.
-  bool HandleNewText(const std::string& text);
+  // False when the text must be looked at again at a later tick, true when
+  // it counts as seen. The text of a program whose copies are ignored counts
+  // as not recognised.
+  bool HandleNewText(const std::string& text, bool ignored);
   void Announce(const Classification& c);
   void AnnounceCommand(const char* title, const std::string& explanation, Action action);
   void Countdown();
@@ -72,6 +75,7 @@ class WatchCycle {
   FrmMain& frmMain_;
   WatchHooks hooks_;
   TickClock clock_;
+  IgnoredPrograms ignored_programs_;
   std::unique_ptr<platform::Timer> tmrWatchingClipBoard_;
   WatchState state_;
   // The value of the wait-time command being announced.

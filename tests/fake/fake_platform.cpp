@@ -329,7 +329,7 @@ void FakePlatform::DoEvents() {
 
 platform::ClipboardText FakePlatform::ReadClipboardText() {
   if (!clipboard_text) {
-    return {platform::ClipboardRead::kNoText, {}, false};
+    return {platform::ClipboardRead::kNoText, {}, false, {}};
   }
   if (clipboard_error != 0) {
     throw RuntimeError(clipboard_error);
@@ -339,11 +339,11 @@ platform::ClipboardText FakePlatform::ReadClipboardText() {
     const platform::ClipboardRead outcome = clipboard_read_outcomes.front();
     clipboard_read_outcomes.pop_front();
     if (outcome != platform::ClipboardRead::kText) {
-      return {outcome, {}, false};
+      return {outcome, {}, false, {}};
     }
   }
-  return {platform::ClipboardRead::kText, clipboard_text.value_or(std::string()),
-          clipboard_private};
+  return {platform::ClipboardRead::kText, clipboard_text.value_or(std::string()), clipboard_private,
+          clipboard_owner};
 }
 
 std::uint32_t FakePlatform::ClipboardSequenceNumber() {

@@ -260,6 +260,7 @@ class FakePlatform final : public platform::Platform {
   // number as a real clipboard does; 0 means the sequence number is unknown.
   std::optional<std::string> clipboard_text;
   bool clipboard_private = false;
+  std::string clipboard_owner;  // the owning program's file name; empty: unknown
   // Raised when the clipboard is read: 521 while another program holds it.
   int clipboard_error = 0;
   // How the next reads go (a pending or failed read), before they succeed.

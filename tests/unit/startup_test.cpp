@@ -43,7 +43,9 @@ TEST_F(StartUpTest, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
   EXPECT_EQ(std::tie(s.BottomColorR, s.BottomColorG, s.BottomColorB), std::make_tuple(98, 255, 98));
   EXPECT_EQ(CountCalls("ReplaceFile"), 0u);
   EXPECT_TRUE(platform_.files.empty());
-  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 9u);
+  // The nine settings, then the optional list of ignored programs.
+  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 10u);
+  EXPECT_EQ(s.IgnoreCopiesFrom, "");
   EXPECT_EQ(platform_.message_boxes.size(), 0u);
 }
 
@@ -196,6 +198,20 @@ TEST_F(ShutDownTest, WritesTheNineKeysInOrderAndRemovesTheIcon) {
   EXPECT_EQ(platform_.calls.front(), "NotifyIcon remove");
   EXPECT_EQ(CountCalls("ReplaceFile"), 9u);
   EXPECT_EQ(platform_.calls.back(), "ExitProcess");
+}
+
+TEST_F(ShutDownTest, TheListOfIgnoredProgramsIsReadAndKeptAsItIs) {
+  const std::string list = "  chrome.exe;msedge.exe ; " + std::string(300, 'x') + ".exe";
+  const std::string file = "[Settings]\r\nIgnoreCopiesFrom=" + list + "\r\nWaitTime=5\r\n";
+  platform_.files[platform_.SettingsFile()] = file;
+  ASSERT_FALSE(StartEnds());
+  // Read like any other value: blanks around it off, cut to 255 characters.
+  EXPECT_EQ(app_->settings().IgnoreCopiesFrom,
+            ("chrome.exe;msedge.exe ; " + std::string(300, 'x')).substr(0, 255));
+  Exit();
+  const std::string written = platform_.files[platform_.SettingsFile()];
+  EXPECT_EQ(written.substr(0, file.size()), file);  // the line kept byte for byte
+  EXPECT_EQ(written.find("IgnoreCopiesFrom", file.size()), std::string::npos);
 }
 
 TEST_F(ShutDownTest, RemovesTheIconEvenWhenItWasNeverShown) {

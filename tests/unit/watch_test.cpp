@@ -632,5 +632,45 @@ TEST_F(WatchTest, AHugeTextIsNotKeptWhileItLiesOnTheClipboard) {
   EXPECT_EQ(Shows(), 1);
 }
 
+TEST_F(WatchTest, CopiesFromListedProgramsAreNotAnnounced) {
+  Start("IgnoreCopiesFrom= Chrome.exe ; KeePass.exe\r\n");
+  platform_.clipboard_owner = "notepad.exe";
+  Copy("http://first.example/");
+  EXPECT_TRUE(Form().visible);
+  // The address of the page being read, copied in the browser: nothing is
+  // announced, and the running announcement ends as for any other text.
+  platform_.clipboard_owner = "chrome.exe";
+  Copy("http://the.page.example/");
+  EXPECT_FALSE(Form().visible);
+  EXPECT_FALSE(TicksEnd(6000));
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_EQ(Shows(), 1);
+  // Command words too.
+  platform_.clipboard_owner = "keepass.exe";
+  Copy("ExitWendora");
+  EXPECT_FALSE(TicksEnd(6000));
+  EXPECT_EQ(Shows(), 1);
+  // The same text copied elsewhere is not new; another one is announced.
+  platform_.clipboard_owner = "notepad.exe";
+  Copy("ExitWendora");
+  EXPECT_EQ(Shows(), 1);
+  Copy("http://second.example/");
+  EXPECT_EQ(Shows(), 2);
+  // An owner that cannot be told is never ignored.
+  platform_.clipboard_owner = "";
+  Copy("http://unknown.owner/");
+  EXPECT_EQ(Shows(), 3);
+}
+
+TEST_F(WatchTest, WithoutTheListNothingIsIgnored) {
+  for (const char* settings : {"", "IgnoreCopiesFrom=\r\n", "IgnoreCopiesFrom= ; \r\n"}) {
+    platform_ = fake::FakePlatform();
+    platform_.clipboard_owner = "chrome.exe";
+    Start(settings);
+    Copy("http://any.example/");
+    EXPECT_TRUE(Form().visible) << settings;
+  }
+}
+
 }  // namespace
 }  // namespace wendora

@@ -6,6 +6,8 @@
 //   clipboard_tool promise SECONDS TEXT
 //       owns the clipboard and promises text, to be rendered when asked;
 //       answers no message for SECONDS (a hung program), then renders it
+//   clipboard_tool own SECONDS TEXT    text, owned by a window of this program,
+//                                      which stays for SECONDS
 //   clipboard_tool cycle COUNT TEXT    COUNT changes, "TEXT 1", "TEXT 2", ...,
 //                                      150 ms apart, so that a watcher sees each
 //   clipboard_tool promise-empty-first TEXT
@@ -46,7 +48,7 @@ bool Put(const std::wstring& text, bool is_private) {
   return done;
 }
 
-// The owner of promised text.
+// What the owner hands over when asked.
 struct Promise {
   std::wstring text;
   int renders_to_skip = 0;
@@ -75,12 +77,16 @@ LRESULT CALLBACK PromiseProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
   }
 }
 
-int PromiseText(const std::wstring& text, int hang_seconds, int renders_to_skip) {
+// Owns the clipboard with a window of its own: the text now, or promised
+// (rendered when asked); then answers no message for `hang_seconds`, and
+// stays for `stay_ms` or until another program takes the clipboard.
+int OwnText(const std::wstring& text, bool promise_only, int hang_seconds, int renders_to_skip,
+            UINT stay_ms) {
   Promise promise{text, renders_to_skip};
   WNDCLASSW wc{};
   wc.lpfnWndProc = PromiseProc;
   wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"WendoraTestPromise";
+  wc.lpszClassName = L"WendoraTestOwner";
   ::RegisterClassW(&wc);
   HWND owner = ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                wc.hInstance, nullptr);
@@ -89,10 +95,12 @@ int PromiseText(const std::wstring& text, int hang_seconds, int renders_to_skip)
     ::Sleep(20);
   }
   ::EmptyClipboard();
-  ::SetClipboardData(CF_UNICODETEXT, nullptr);
+  ::SetClipboardData(CF_UNICODETEXT, promise_only
+                                         ? nullptr
+                                         : Copy(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
   ::CloseClipboard();
   ::Sleep(static_cast<DWORD>(hang_seconds) * 1000);  // hung: no message is answered
-  ::SetTimer(owner, 1, 60'000, nullptr);
+  ::SetTimer(owner, 1, stay_ms, nullptr);
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0 && message.message != WM_TIMER) {
     ::DispatchMessageW(&message);
@@ -128,11 +136,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     return 0;
   }
+  if (argc == 4 && std::wcscmp(argv[1], L"own") == 0) {
+    return OwnText(argv[3], false, 0, 0, std::wcstoul(argv[2], nullptr, 10) * 1000);
+  }
   if (argc == 4 && std::wcscmp(argv[1], L"promise") == 0) {
-    return PromiseText(argv[3], static_cast<int>(std::wcstol(argv[2], nullptr, 10)), 0);
+    return OwnText(argv[3], true, static_cast<int>(std::wcstol(argv[2], nullptr, 10)), 0, 60'000);
   }
   if (argc == 3 && std::wcscmp(argv[1], L"promise-empty-first") == 0) {
-    return PromiseText(argv[2], 0, 1);
+    return OwnText(argv[2], true, 0, 1, 60'000);
   }
   return 2;
 }

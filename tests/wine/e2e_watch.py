@@ -122,6 +122,25 @@ class Watch(unittest.TestCase):
             self.assertTrue(s.banner_gone())
             self.assertEqual(s.shell_requests(), [])
 
+    def test_copies_from_listed_programs_are_not_announced(self):
+        ignoring = b"[Settings]\r\nIgnoreCopiesFrom= Other.exe ; CLIPBOARD_TOOL.EXE \r\nWaitTime=1\r\n"
+        with Program(ignoring) as s:
+            program = s.launch_resident()
+            owner = self.windows_copy(s, "own", "8", "http://listed.example/")
+            time.sleep(6)
+            self.assertTrue(s.banner_gone())
+            self.assertEqual(s.shell_requests(), [])
+            self.assertIsNone(owner.poll(), "the owner must still own the clipboard")
+            s.copy("ExitWendora")
+            self.assertEqual(program.wait(timeout=30), 0)
+            # The program never writes the list: its line stays as it was.
+            self.assertTrue(s.read(s.settings).startswith(ignoring))
+        with Program(b"[Settings]\r\nIgnoreCopiesFrom=other.exe\r\nWaitTime=1\r\n") as s:
+            s.launch_resident()
+            self.windows_copy(s, "own", "8", "http://unlisted.example/")
+            self.assertTrue(s.wait_for(lambda: "http://unlisted.example/" in s.shell_requests(),
+                                       timeout=15))
+
     def test_a_held_clipboard_is_waited_out_silently(self):
         with Program() as s:
             program = s.launch_resident()

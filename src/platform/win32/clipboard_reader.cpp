@@ -7,6 +7,7 @@
 #include <cstring>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "base/runtime_error.h"
@@ -44,6 +45,27 @@ class OpenClipboardScope {
 };
 
 enum class Outcome { kText, kNoText, kFailed, kHeld, kChanged };
+
+// The file name of the program whose window owns the clipboard; empty when
+// there is no owner window, or its process cannot be asked.
+std::string OwnerProgram() {
+  DWORD process_id = 0;
+  HWND owner = ::GetClipboardOwner();
+  if (owner == nullptr || ::GetWindowThreadProcessId(owner, &process_id) == 0) {
+    return {};
+  }
+  const UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id));
+  if (!process) {
+    return {};
+  }
+  std::wstring image(32768, L'\0');
+  DWORD length = static_cast<DWORD>(image.size());
+  if (!::QueryFullProcessImageNameW(process.get(), 0, image.data(), &length)) {
+    return {};
+  }
+  image.resize(length);
+  return Narrow(image.substr(image.find_last_of(L"\\/") + 1));
+}
 
 struct Result {
   Outcome outcome = Outcome::kFailed;
@@ -139,6 +161,7 @@ struct ClipboardReader::Shared {
       result.outcome = Outcome::kFailed;  // the owner rendered nothing
       return result;
     }
+    text.owner_program = OwnerProgram();
     const auto* chars = static_cast<const wchar_t*>(data.data());
     const std::size_t capacity = data.size() / sizeof(wchar_t);
     std::size_t length = 0;

@@ -1,0 +1,47 @@
+#include "watcher/ignored_programs.h"
+
+#include "base/text.h"
+
+namespace wendora {
+namespace {
+
+std::string_view FileName(std::string_view path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string_view TrimSpaceAndTab(std::string_view text) {
+  const std::size_t begin = text.find_first_not_of(" \t");
+  if (begin == std::string_view::npos) {
+    return {};
+  }
+  return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
+}  // namespace
+
+IgnoredPrograms::IgnoredPrograms(std::string_view list) {
+  while (!list.empty()) {
+    const std::size_t end = list.find(';');
+    const std::string_view name = FileName(TrimSpaceAndTab(list.substr(0, end)));
+    if (!name.empty()) {
+      names_.push_back(AsciiLower(std::string(name)));
+    }
+    list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
+  }
+}
+
+bool IgnoredPrograms::Contains(std::string_view program) const {
+  const std::string_view name = FileName(program);
+  if (name.empty()) {
+    return false;
+  }
+  for (const std::string& listed : names_) {
+    if (SameIgnoringAsciiCase(listed, name)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace wendora
