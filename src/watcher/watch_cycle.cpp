@@ -38,9 +38,9 @@ class TickInProgress {
   bool& flag_;
 };
 
-std::string ValueAfterCommandWord(std::string_view text) {
-  return text.size() < kWaitTimeCommand.size() ? std::string()
-                                               : std::string(text.substr(kWaitTimeCommand.size()));
+std::string_view ValueAfterCommandWord(std::string_view text) {
+  return text.size() < kWaitTimeCommand.size() ? std::string_view()
+                                               : text.substr(kWaitTimeCommand.size());
 }
 
 }  // namespace
@@ -64,12 +64,17 @@ WatchCycle::WatchCycle(platform::Platform& platform, CurrentSettings& settings, 
       ignored_programs_(settings.IgnoreCopiesFrom),
       tmrWatchingClipBoard_(platform.CreateTimer(100)) {
   tmrWatchingClipBoard_->on_timer = [this] { Tick(); };
-  // A clipboard that another program holds, or whose text its owner keeps
-  // back, counts as empty: its text is announced once it can be read.
+  // A clipboard that another program holds counts as empty: its text is
+  // announced once it can be read. Text that its owner keeps back, or whose
+  // read fails, is still the text of the start: when a later tick reads it
+  // from the same clipboard, it is taken as seen.
   try {
+    const std::uint32_t sequence = platform_.ClipboardSequenceNumber();
     platform::ClipboardText clip = platform_.ReadClipboardText();
     if (clip.status == platform::ClipboardRead::kText) {
       state_.LastClipboardText = SeenText(clip.text);
+    } else if (clip.status != platform::ClipboardRead::kNoText && sequence != 0) {
+      start_sequence_ = sequence;
     }
   } catch (const RuntimeError& error) {
     if (error.number() != kErrCantOpenClipboard) {
@@ -112,11 +117,16 @@ void WatchCycle::RunTick() {
   // tick costs the same whatever the size of the text.
   const std::uint32_t sequence = platform_.ClipboardSequenceNumber();
   if (sequence == 0 || sequence != seen_sequence_) {
+    waiting_settings_command_.reset();
     if (ReadNewText(sequence) == Next::kEndTick) {
       return;
     }
   } else if (!seen_has_text_) {
     Reset();
+    return;
+  } else if (waiting_settings_command_ && RunSettingsCommand()) {
+    state_.LastClipboardText = std::move(*waiting_settings_command_);
+    waiting_settings_command_.reset();
     return;
   }
   if (state_.CountdownStart) {
@@ -158,6 +168,14 @@ WatchCycle::Next WatchCycle::ReadNewText(std::uint32_t sequence) {
   failing_since_.reset();
   seen_sequence_ = sequence;
   seen_has_text_ = true;
+  if (start_sequence_) {
+    const bool still_the_start = *start_sequence_ == sequence;
+    start_sequence_.reset();
+    if (still_the_start && clip.status == platform::ClipboardRead::kText) {
+      state_.LastClipboardText = SeenText(clip.text);
+      return Next::kCountdown;
+    }
+  }
   if (clip.private_content) {
     // Its owner (a password manager) asked not to be watched: never show
     // or open it, and count it as seen.
@@ -170,7 +188,7 @@ WatchCycle::Next WatchCycle::ReadNewText(std::uint32_t sequence) {
     if (HandleNewText(clip.text, ignored_programs_.Contains(clip.owner_program))) {
       state_.LastClipboardText = std::move(seen);
     } else {
-      seen_sequence_ = 0;  // not seen yet: the next tick reads it again
+      waiting_settings_command_ = std::move(seen);  // later ticks try it again
     }
     return Next::kEndTick;
   }
@@ -185,25 +203,26 @@ bool WatchCycle::HandleNewText(const std::string& text, bool ignored) {
     case ClipTextKind::LooseUrl:
       Announce(c);
       break;
-    case ClipTextKind::WaitTimeCommand:
-      wait_time_value_ = ValueAfterCommandWord(text);
+    case ClipTextKind::WaitTimeCommand: {
+      // The value is kept as a number, however long its text.
+      const std::string_view value = ValueAfterCommandWord(text);
+      new_wait_time_ = ToInt32(value);
       AnnounceCommand(
           kWaitTimeTitle,
-          std::string(kCommandAnnounce) + "待ち時間を " + wait_time_value_ + "秒に変更します。",
+          std::string(kCommandAnnounce) + "待ち時間を " + std::string(value) + "秒に変更します。",
           Action::SetWaitTime);
       break;
+    }
     case ClipTextKind::ExitCommand:
       AnnounceCommand(kExitTitle, std::string(kCommandAnnounce) + kExitAnnounce,
                       Action::ExitProgram);
       break;
     case ClipTextKind::ChangeSettingCommand:
-      // No announcement: a running countdown goes on, with nothing to run.
-      // While the open dialog waits on its colour chooser, the command waits.
-      if (!hooks_.change_settings()) {
+      // While the open dialog waits on its colour chooser or a warning, the
+      // command waits.
+      if (!RunSettingsCommand()) {
         return false;
       }
-      state_.PendingAction = Action::None;
-      state_.WaitForClick = ModeFromDefaultAction();
       break;
     case ClipTextKind::IgnoredCommand:
       break;
@@ -211,6 +230,16 @@ bool WatchCycle::HandleNewText(const std::string& text, bool ignored) {
       Reset();
       break;
   }
+  return true;
+}
+
+bool WatchCycle::RunSettingsCommand() {
+  if (!hooks_.change_settings()) {
+    return false;
+  }
+  // No announcement: a running countdown goes on, with nothing to run.
+  state_.PendingAction = Action::None;
+  state_.WaitForClick = ModeFromDefaultAction();
   return true;
 }
 
@@ -312,9 +341,7 @@ void WatchCycle::ApplyWaitTime() {
   frmMain_.SetCountdownText("");
   platform_.DoEvents();
   // The announced value, not whatever the clipboard holds after the yield.
-  if (ConvertsToInt32(wait_time_value_)) {
-    settings_.WaitTime = ToInt32(wait_time_value_);
-  }
+  settings_.WaitTime = new_wait_time_;
 }
 
 void WatchCycle::HandleAnnounceClick(int button) {

@@ -58,6 +58,8 @@ class WatchCycle {
   // it counts as seen. The text of a program whose copies are ignored counts
   // as not recognised.
   bool HandleNewText(const std::string& text, bool ignored);
+  // Shows the settings dialog modal; false when it cannot be shown now.
+  bool RunSettingsCommand();
   void Announce(const Classification& c);
   void AnnounceCommand(const char* title, const std::string& explanation, Action action);
   void Countdown();
@@ -79,7 +81,11 @@ class WatchCycle {
   std::unique_ptr<platform::Timer> tmrWatchingClipBoard_;
   WatchState state_;
   // The value of the wait-time command being announced.
-  std::string wait_time_value_;
+  std::int32_t new_wait_time_ = 0;
+  // A settings command that waits until the dialog can be shown, and the
+  // clipboard's sequence number at start-up while its text is still unread.
+  std::optional<SeenText> waiting_settings_command_;
+  std::optional<std::uint32_t> start_sequence_;
   bool in_tick_ = false;
   // The clipboard's sequence number at the last full look, and whether it
   // held text then: an unchanged clipboard is not read again.

@@ -384,10 +384,14 @@ TEST_F(SettingsCommandTest, WaitsUntilTheColourChooserHasClosed) {
   Start();
   FakeDialog& d = Open();
   // The command word arrives while the dialog waits on its colour chooser:
-  // it is not carried out yet, however many ticks come meanwhile.
+  // it is not carried out yet, however many ticks come meanwhile, and the
+  // clipboard is not read again for it.
+  int reads = 0;
   platform_.pending_events = [&] {
     platform_.pending_events = nullptr;
     platform_.SetClipboard("WendoraChangeSetting");
+    Tick();
+    reads = platform_.clipboard_reads;
     Tick();
     Tick();
   };
@@ -395,6 +399,7 @@ TEST_F(SettingsCommandTest, WaitsUntilTheColourChooserHasClosed) {
   platform_.calls.clear();
   Top(d).Click();
   EXPECT_EQ(CountCalls("Dialog"), 0u);
+  EXPECT_EQ(platform_.clipboard_reads, reads);
   // The chosen colour is in the open dialog; the next tick shows it modal,
   // and OK takes the colour.
   EXPECT_EQ(Top(d).back_color, 0x0000FFu);

@@ -582,13 +582,27 @@ TEST_F(WatchTest, APendingReadLetsEverythingElseGoOn) {
   EXPECT_TRUE(Form().visible);
   EXPECT_EQ(Url().Caption(), "http://late/");
 
-  // A pending read at start-up counts as an empty clipboard.
+  // A text on the clipboard at start-up whose owner keeps it back, or whose
+  // read fails, is not announced when it comes: it was there at the start.
+  for (const auto outcome : {platform::ClipboardRead::kPending, platform::ClipboardRead::kFailed}) {
+    platform_ = fake::FakePlatform();
+    platform_.SetClipboard("http://there.at.start/");
+    platform_.clipboard_read_outcomes = {outcome, platform::ClipboardRead::kPending};
+    Start();
+    Tick();
+    Tick();
+    EXPECT_FALSE(TicksEnd(6000));
+    EXPECT_EQ(Shows(), 0);
+    Copy("http://copied.later/");
+    EXPECT_EQ(Url().Caption(), "http://copied.later/");
+  }
+  // But a text copied while the first read waits is new.
   platform_ = fake::FakePlatform();
   platform_.SetClipboard("http://there.at.start/");
   platform_.clipboard_read_outcomes = {platform::ClipboardRead::kPending};
   Start();
-  Tick();
-  EXPECT_EQ(Url().Caption(), "http://there.at.start/");
+  Copy("http://there.at.start/");  // the same text, copied again
+  EXPECT_EQ(Shows(), 1);
 }
 
 TEST_F(WatchTest, TheBannerShowsNoMoreThanFits) {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <exception>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -183,7 +184,13 @@ struct ClipboardReader::Shared {
       requested = false;
       busy = true;
       lock.unlock();
-      Result read = ReadOnce();
+      Result read;
+      try {
+        read = ReadOnce();
+      } catch (const std::exception&) {
+        read.outcome = Outcome::kFailed;  // no memory for the text: as a failed read
+        read.sequence = ::GetClipboardSequenceNumber();
+      }
       lock.lock();
       result = std::move(read);
       busy = false;

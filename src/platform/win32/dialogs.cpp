@@ -161,9 +161,17 @@ Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design)
   const int top = work.top + (work.bottom - work.top - height) / 2;
   window_ = MakeWindow(kDialogExStyle, kDialogClass, Widen(design.caption), kDialogStyle,
                        {left, top, left + width, top + height}, owner_.get(), nullptr, this);
-  // On a monitor of another scale than the screen's, the system resizes the
-  // dialog at once: its controls follow as they are added.
-  scale_ = ScaleOf(window_.get());
+  // On a monitor of another scale than the screen's, the dialog takes the
+  // size of its client area at that scale; its controls follow as they are
+  // added.
+  if (const Scale monitor = ScaleOf(window_.get()); !(monitor == scale_)) {
+    scale_ = monitor;
+    const RECT resized =
+        FrameAround(scale_.ToPixels({0, 0, design.client_width, design.client_height}),
+                    kDialogStyle, kDialogExStyle, scale_);
+    ::SetWindowPos(window_.get(), nullptr, 0, 0, resized.right - resized.left,
+                   resized.bottom - resized.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   MakeFont();
   ui_.dialogs.push_back(this);
   GiveDialogsTheirKeyboard(ui_);
@@ -319,6 +327,8 @@ LRESULT Win32Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       ::SetWindowPos(window_.get(), nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
+      // The old font goes only once no control uses it any more.
+      UniqueFont old_font = std::move(font_);
       MakeFont();
       for (const auto& [id, control] : controls_) {
         control->Place(font_.get());
@@ -333,13 +343,27 @@ LRESULT Win32Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 namespace {
 
+// Whether the thread is in one of the system's own loops that the keys
+// belong to: a menu, or moving or sizing a window.
+bool InSystemLoop() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) &&
+         (info.flags &
+          (GUI_INMENUMODE | GUI_INMOVESIZE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
+}
+
 // Keyboard handling of the program's dialogs; true when the message was
-// handled.
+// handled. Only keys are the dialogs' business: every other message goes on
+// to whatever loop took it.
 bool TranslateDialogMessage(UiState& ui, MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || InSystemLoop()) {
+    return false;
+  }
   const std::vector<Win32Dialog*> dialogs = ui.dialogs;  // a handler may add one
   for (Win32Dialog* dialog : dialogs) {
     HWND window = dialog->window();
-    if (!::IsWindowVisible(window) ||
+    if (!::IsWindowVisible(window) || !::IsWindowEnabled(window) ||
         (message.hwnd != window && !::IsChild(window, message.hwnd))) {
       continue;
     }
