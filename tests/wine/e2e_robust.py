@@ -83,8 +83,7 @@ class Robust(unittest.TestCase):
             s.launch_resident()
             # Warm up: one announcement shown and cancelled.
             self.announce(s, "http://warm.example/")
-            s.click(s.width // 2, 40, 3)
-            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=10))
+            self.assertTrue(s.cancel_banner())
             time.sleep(1)
             before = s.resident_kib()
             s.copy("x" * (50 << 20))
@@ -95,8 +94,7 @@ class Robust(unittest.TestCase):
             s.copy("word")
             # The program has seen everything once it announces the next text.
             self.announce(s, "http://after.example/")
-            s.click(s.width // 2, 40, 3)
-            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=10))
+            self.assertTrue(s.cancel_banner())
             time.sleep(2)
             after = s.resident_kib()
             report("resident: %d KiB at start, %d KiB after a 50 MB text, %d KiB at the end"
@@ -109,8 +107,7 @@ class Robust(unittest.TestCase):
         with Program(b"[Settings]\r\nWaitTime=30\r\n") as s:
             s.launch_resident()
             self.announce(s, "http://warm.example/")
-            s.click(s.width // 2, 40, 3)
-            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=10))
+            self.assertTrue(s.cancel_banner())
             time.sleep(1)
             before = s.gui_counts(OPTIONS.gui_counter)
             before_kib = s.resident_kib()
@@ -118,8 +115,7 @@ class Robust(unittest.TestCase):
                 changes = self.tool(s, "cycle", "20", "plain text %d" % round_, name="cycle")
                 self.assertEqual(changes.wait(timeout=60), 0)
                 self.announce(s, "http://many.example/%d" % round_)
-                s.click(s.width // 2, 40, 3)
-                self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=10))
+                self.assertTrue(s.cancel_banner())
             time.sleep(1)
             after = s.gui_counts(OPTIONS.gui_counter)
             after_kib = s.resident_kib()

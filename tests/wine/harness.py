@@ -322,6 +322,11 @@ class WineSession:
     def banner_gone(self):
         return self.pixel(self.grab(), self.BANNER_FRAME + 2, self.BANNER_FRAME) != self.WHITE
 
+    def cancel_banner(self, timeout=10):
+        """Right-clicks the banner; whether it went away."""
+        self.click(self.width // 2, 40, 3)
+        return self.wait_for(self.banner_gone, timeout=timeout)
+
     def pixel(self, shot, x, y):
         width, _, data = shot
         at = (y * width + x) * 3
