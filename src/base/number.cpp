@@ -4,13 +4,11 @@
 #include <cstdlib>
 
 #include "base/runtime_error.h"
+#include "base/text.h"
 
 namespace wendora {
 namespace {
 
-bool IsSpaceOrTab(char c) {
-  return c == ' ' || c == '\t';
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -51,15 +49,7 @@ double ParseOrThrow(std::string_view text) {
 }  // namespace
 
 std::optional<double> ParseNumber(std::string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsSpaceOrTab(text[begin])) {
-    ++begin;
-  }
-  while (end > begin && IsSpaceOrTab(text[end - 1])) {
-    --end;
-  }
-  const std::string_view body = text.substr(begin, end - begin);
+  const std::string_view body = Trim(text, " \t");
 
   // Check the shape first, so that nothing the C library would also accept
   // (hexadecimal, "inf", "nan", inner blanks) slips through.

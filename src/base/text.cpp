@@ -50,6 +50,14 @@ bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
          });
 }
 
+std::string_view Trim(std::string_view text, std::string_view blanks) {
+  const std::size_t begin = text.find_first_not_of(blanks);
+  if (begin == std::string_view::npos) {
+    return {};
+  }
+  return text.substr(begin, text.find_last_not_of(blanks) - begin + 1);
+}
+
 std::size_t CharacterLength(std::string_view text, std::size_t pos) {
   const auto lead = static_cast<unsigned char>(text[pos]);
   std::size_t length = 1;

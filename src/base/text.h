@@ -18,6 +18,9 @@ bool SameIgnoringAsciiCase(std::string_view a, std::string_view b);
 // byte that does not start a well-formed UTF-8 sequence.
 std::size_t CharacterLength(std::string_view text, std::size_t pos);
 
+// The text without the given blank characters at either end.
+std::string_view Trim(std::string_view text, std::string_view blanks);
+
 // The number of UTF-16 units the text takes.
 std::size_t Utf16Length(std::string_view text);
 

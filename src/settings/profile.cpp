@@ -19,18 +19,10 @@ struct Line {
 };
 
 // What the system's profile functions trim around names and values.
-bool IsProfileBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\x1a';
-}
+constexpr std::string_view kProfileBlanks = " \t\f\v\x1a";
 
 std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsProfileBlank(s.front())) {
-    s.remove_prefix(1);
-  }
-  while (!s.empty() && IsProfileBlank(s.back())) {
-    s.remove_suffix(1);
-  }
-  return s;
+  return wendora::Trim(s, kProfileBlanks);
 }
 
 std::vector<Line> SplitLines(std::string_view content) {

@@ -10,20 +10,12 @@ std::string_view FileName(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-std::string_view TrimSpaceAndTab(std::string_view text) {
-  const std::size_t begin = text.find_first_not_of(" \t");
-  if (begin == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
-}
-
 }  // namespace
 
 IgnoredPrograms::IgnoredPrograms(std::string_view list) {
   while (!list.empty()) {
     const std::size_t end = list.find(';');
-    const std::string_view name = FileName(TrimSpaceAndTab(list.substr(0, end)));
+    const std::string_view name = FileName(Trim(list.substr(0, end), " \t"));
     if (!name.empty()) {
       names_.push_back(AsciiLower(std::string(name)));
     }

@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 #include "base/runtime_error.h"
