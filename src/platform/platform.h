@@ -97,11 +97,25 @@ class PictureBox {
   std::function<void(int button)> on_mouse_up;
 };
 
-// A timer that fires for as long as it lives.
+// A timer that fires at its interval while it runs. It runs from its
+// creation until stopped; Start and Stop do nothing when it already runs or
+// stands.
 class Timer {
  public:
   virtual ~Timer() = default;
+  virtual void Start() = 0;
+  virtual void Stop() = 0;
+  virtual bool Running() const = 0;
   std::function<void()> on_timer;
+};
+
+// Hears of every change of the clipboard's contents, for as long as it lives.
+// The news arrives as an event on the user-interface thread, like a timer's,
+// once per change or for several changes in a row.
+class ClipboardListener {
+ public:
+  virtual ~ClipboardListener() = default;
+  std::function<void()> on_changed;
 };
 
 // The program's icon in the notification area, with its tip. It is created
@@ -319,6 +333,9 @@ class Platform {
   // clipboard's contents change (0 if unknown); reading it never waits.
   virtual ClipboardText ReadClipboardText() = 0;
   virtual std::uint32_t ClipboardSequenceNumber() = 0;
+  // Starts listening to the clipboard's changes; null when the system cannot
+  // tell of them, and the program must look for itself.
+  virtual std::unique_ptr<ClipboardListener> ListenToClipboard() = 0;
 
   // The mouse pointer over all of the program's windows.
   virtual void SetMousePointer(MousePointer pointer) = 0;

@@ -1,5 +1,7 @@
 #include "watcher/watch_cycle.h"
 
+#include <utility>
+
 #include "base/fatal.h"
 #include "base/number.h"
 #include "base/runtime_error.h"
@@ -62,8 +64,14 @@ WatchCycle::WatchCycle(platform::Platform& platform, CurrentSettings& settings, 
       hooks_(std::move(hooks)),
       clock_(platform),
       ignored_programs_(settings.IgnoreCopiesFrom),
-      tmrWatchingClipBoard_(platform.CreateTimer(100)) {
+      tmrWatchingClipBoard_(platform.CreateTimer(100)),
+      // Listening starts before the first look, so that no later change
+      // goes unheard.
+      listener_(platform.ListenToClipboard()) {
   tmrWatchingClipBoard_->on_timer = [this] { Tick(); };
+  if (listener_) {
+    listener_->on_changed = [this] { OnClipboardChanged(); };
+  }
   // A clipboard that another program holds counts as empty: its text is
   // announced once it can be read. Text that its owner keeps back, or whose
   // read fails, is still the text of the start: when a later tick reads it
@@ -73,14 +81,25 @@ WatchCycle::WatchCycle(platform::Platform& platform, CurrentSettings& settings, 
     platform::ClipboardText clip = platform_.ReadClipboardText();
     if (clip.status == platform::ClipboardRead::kText) {
       state_.LastClipboardText = SeenText(clip.text);
-    } else if (clip.status != platform::ClipboardRead::kNoText && sequence != 0) {
+      seen_sequence_ = sequence;
+      seen_has_text_ = true;
+    } else if (clip.status == platform::ClipboardRead::kNoText) {
+      seen_sequence_ = sequence;
+    } else if (sequence != 0) {
       start_sequence_ = sequence;
     }
   } catch (const RuntimeError& error) {
     if (error.number() != kErrCantOpenClipboard) {
       throw;
     }
+    clipboard_held_ = true;
   }
+  ScheduleTicks();
+}
+
+void WatchCycle::OnClipboardChanged() {
+  change_noticed_ = true;
+  Tick();
 }
 
 void WatchCycle::Tick() {
@@ -89,19 +108,41 @@ void WatchCycle::Tick() {
   if (in_tick_) {
     return;
   }
-  const TickInProgress running(in_tick_);
-  try {
-    RunTick();
-  } catch (const RuntimeError& error) {
-    // Another program holds the clipboard: try again at the next tick.
-    if (error.number() == kErrCantOpenClipboard) {
-      return;
+  {
+    const TickInProgress running(in_tick_);
+    try {
+      RunTick();
+    } catch (const RuntimeError& error) {
+      // Another program holds the clipboard: try again at the next tick.
+      if (error.number() == kErrCantOpenClipboard) {
+        clipboard_held_ = true;
+      } else {
+        ReportFatal(error.number(), error.description());
+      }
+    } catch (const std::exception& other) {
+      const RuntimeError error = AsRuntimeError(other);
+      ReportFatal(error.number(), error.description());
     }
-    ReportFatal(error.number(), error.description());
-  } catch (const std::exception& other) {
-    const RuntimeError error = AsRuntimeError(other);
-    ReportFatal(error.number(), error.description());
   }
+  ScheduleTicks();
+}
+
+void WatchCycle::ScheduleTicks() {
+  if (!listener_ || HasWorkToDo()) {
+    tmrWatchingClipBoard_->Start();
+  } else {
+    tmrWatchingClipBoard_->Stop();
+  }
+}
+
+bool WatchCycle::HasWorkToDo() const {
+  // A banner on the screen slides, counts down or waits for a click; a
+  // countdown left hidden by a click after the banner went has nothing to
+  // run.
+  const bool banner =
+      state_.CountdownStart && (frmMain_.form().Visible() || state_.PendingAction != Action::None);
+  return banner || change_noticed_ || clipboard_held_ || unread_ || start_sequence_ ||
+         waiting_settings_command_;
 }
 
 void WatchCycle::ReportFatal(int number, const std::string& description) {
@@ -112,13 +153,15 @@ void WatchCycle::ReportFatal(int number, const std::string& description) {
 
 void WatchCycle::RunTick() {
   clock_.Now();  // keeps the extended tick count current
+  const bool notified = std::exchange(change_noticed_, false);
+  clipboard_held_ = false;
 
   // An unchanged clipboard is neither read nor compared again, so an idle
   // tick costs the same whatever the size of the text.
   const std::uint32_t sequence = platform_.ClipboardSequenceNumber();
   if (sequence == 0 || sequence != seen_sequence_) {
     waiting_settings_command_.reset();
-    if (ReadNewText(sequence) == Next::kEndTick) {
+    if (ReadNewText(sequence, notified) == Next::kEndTick) {
       return;
     }
   } else if (!seen_has_text_) {
@@ -134,40 +177,41 @@ void WatchCycle::RunTick() {
   }
 }
 
-WatchCycle::Next WatchCycle::ReadNewText(std::uint32_t sequence) {
+WatchCycle::Next WatchCycle::ReadNewText(std::uint32_t sequence, bool notified) {
   platform::ClipboardText clip = platform_.ReadClipboardText();
-  switch (clip.status) {
-    case platform::ClipboardRead::kNoText:
-      // An emptied clipboard, or one with a picture only: the announcement
-      // ends, and the text seen last stays as it was.
-      seen_sequence_ = sequence;
-      seen_has_text_ = false;
-      failing_since_.reset();
-      Reset();
-      return Next::kEndTick;
-    case platform::ClipboardRead::kPending:
-      // The program that owns the clipboard has not handed the text over
-      // yet. Everything else goes on; a later tick asks again, until the
-      // text comes or the clipboard changes.
+  if (clip.status == platform::ClipboardRead::kPending ||
+      clip.status == platform::ClipboardRead::kFailed) {
+    // The program that owns the clipboard has not handed the text over yet
+    // (it may hang), or the read gave none: everything else goes on, later
+    // ticks ask again, and meanwhile no countdown runs out by itself on the
+    // text before. A new change (a new sequence number, or news of one
+    // where the system has no numbers) has a time of its own.
+    if (!unread_ || unread_->sequence != sequence || (notified && sequence == 0)) {
+      unread_ = UnreadChange{clock_.Now(), sequence, false};
+    }
+    if (clock_.Now() - unread_->since < kUnreadChangeLimitMs) {
       return Next::kCountdown;
-    case platform::ClipboardRead::kFailed:
-      // Text is on offer but the read gave none: try again for a while,
-      // then take it as an empty text.
-      if (!failing_since_ || failing_sequence_ != sequence) {
-        failing_since_ = clock_.Now();
-        failing_sequence_ = sequence;
+    }
+    if (clip.status == platform::ClipboardRead::kPending) {
+      // Too long: it counts as an empty text, which ends the banner; its
+      // text is still announced if it comes.
+      if (!unread_->counted_as_empty) {
+        unread_->counted_as_empty = true;
+        CountAsEmptyText();
       }
-      if (clock_.Now() - *failing_since_ < kFailedReadRetryMs) {
-        return Next::kCountdown;
-      }
-      clip.text.clear();
-      break;
-    case platform::ClipboardRead::kText:
-      break;
+      return Next::kEndTick;
+    }
+    clip.text.clear();  // a read that keeps failing is an empty text, not read again
   }
-  failing_since_.reset();
+  unread_.reset();
   seen_sequence_ = sequence;
-  seen_has_text_ = true;
+  seen_has_text_ = clip.status != platform::ClipboardRead::kNoText;
+  if (clip.status == platform::ClipboardRead::kNoText) {
+    // An emptied clipboard, or one with a picture only: the announcement
+    // ends, and the text seen last stays as it was.
+    Reset();
+    return Next::kEndTick;
+  }
   if (start_sequence_) {
     const bool still_the_start = *start_sequence_ == sequence;
     start_sequence_.reset();
@@ -193,6 +237,15 @@ WatchCycle::Next WatchCycle::ReadNewText(std::uint32_t sequence) {
     return Next::kEndTick;
   }
   return Next::kCountdown;
+}
+
+void WatchCycle::CountAsEmptyText() {
+  // An empty text is never recognised: unless it is the text seen last, it
+  // ends the banner.
+  if (!state_.LastClipboardText.Matches("")) {
+    Reset();
+    state_.LastClipboardText = SeenText();
+  }
 }
 
 bool WatchCycle::HandleNewText(const std::string& text, bool ignored) {
@@ -274,6 +327,7 @@ void WatchCycle::BeginAnnouncement() {
   frmMain_.SlideIn();
   frmMain_.form().SetTopmost();
   state_.CountdownStart = clock_.Now();
+  run_now_ = false;
 }
 
 void WatchCycle::Countdown() {
@@ -282,7 +336,9 @@ void WatchCycle::Countdown() {
     const std::int64_t seconds = remaining / 1000;
     frmMain_.SetCountdownText(state_.WaitForClick == Mode::Run ? texts::CancelWithin(seconds)
                                                                : texts::ClickWithin(seconds));
-  } else {
+  } else if (run_now_ || !NewerChangeUnread()) {
+    // The user copied something else that has not been read yet: it may
+    // end or replace this banner, so only a click runs it now.
     RunOut();
   }
 }
@@ -349,18 +405,17 @@ void WatchCycle::HandleAnnounceClick(int button) {
     // Counts the countdown as run out: the next tick runs the action.
     state_.WaitForClick = Mode::Run;
     state_.CountdownStart = clock_.Now() - std::int64_t{settings_.WaitTime} * 1000;
-    return;
+    run_now_ = true;
+  } else if (state_.CountdownStart && Remaining() > 0) {
+    Reset();
   }
-  if (state_.CountdownStart && Remaining() > 0) {
-    frmMain_.Hide();
-    state_.CountdownStart.reset();
-    state_.PendingAction = Action::None;
-  }
+  ScheduleTicks();
 }
 
 void WatchCycle::Reset() {
   state_.CountdownStart.reset();
   state_.PendingAction = Action::None;
+  run_now_ = false;
   frmMain_.Hide();
 }
 

@@ -1,6 +1,8 @@
-// The watch cycle: ten times a second, look at the clipboard; announce a new
+// The watch cycle: look at the clipboard when it changes; announce a new
 // address, path or command word, count it down and carry it out, or drop it,
-// as the mode and the user's clicks say.
+// as the mode and the user's clicks say. Its 100 ms tick runs only while
+// there is something to do; at rest the program sleeps until the clipboard
+// changes.
 #pragma once
 
 #include <cstdint>
@@ -30,18 +32,21 @@ struct WatchHooks {
 
 class WatchCycle {
  public:
-  // A change whose text could not be read is tried again at later ticks for
-  // this long; after that it counts as an empty text.
-  static constexpr std::int64_t kFailedReadRetryMs = 3000;
+  // A change whose text has not been read (its owner keeps it back, or the
+  // read gives nothing) is asked for again at later ticks; after this long it
+  // counts as an empty text.
+  static constexpr std::int64_t kUnreadChangeLimitMs = 3000;
 
-  // Starts the watch timer, which fires every 100 ms for the life of the
-  // cycle, and takes the text on the clipboard now as already seen: it is
-  // not announced.
+  // Listens to the clipboard, takes the text on it now as already seen (it
+  // is not announced) and starts the watch timer if there is work to do.
+  // Where the system cannot tell of clipboard changes, the timer runs for
+  // the life of the cycle and every tick looks at the clipboard.
   WatchCycle(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
              WatchHooks hooks);
 
   // The Timer event: one tick. A tick that starts while another one waits in
-  // a yield, a message box or a dialog does nothing.
+  // a yield, a message box or a dialog does nothing. After a tick the timer
+  // stops if nothing is left to do.
   void Tick();
 
   // A mouse button released on the banner: 1 left, 2 right, 4 middle.
@@ -52,8 +57,17 @@ class WatchCycle {
  private:
   enum class Next { kEndTick, kCountdown };
 
+  // The clipboard changed: a tick at once, whose work goes on at the timer.
+  void OnClipboardChanged();
   void RunTick();
-  Next ReadNewText(std::uint32_t sequence);
+  // Runs the timer while there is work, and stops it at rest.
+  void ScheduleTicks();
+  bool HasWorkToDo() const;
+  // Whether a change newer than the banner has not been read yet: then the
+  // countdown does not run out by itself.
+  bool NewerChangeUnread() const { return unread_ && !unread_->counted_as_empty; }
+  Next ReadNewText(std::uint32_t sequence, bool notified);
+  void CountAsEmptyText();
   // False when the text must be looked at again at a later tick, true when
   // it counts as seen. The text of a program whose copies are ignored counts
   // as not recognised.
@@ -79,6 +93,7 @@ class WatchCycle {
   TickClock clock_;
   IgnoredPrograms ignored_programs_;
   std::unique_ptr<platform::Timer> tmrWatchingClipBoard_;
+  std::unique_ptr<platform::ClipboardListener> listener_;
   WatchState state_;
   // The value of the wait-time command being announced.
   std::int32_t new_wait_time_ = 0;
@@ -87,13 +102,25 @@ class WatchCycle {
   std::optional<SeenText> waiting_settings_command_;
   std::optional<std::uint32_t> start_sequence_;
   bool in_tick_ = false;
+  // The system told of a change that no tick has looked at yet.
+  bool change_noticed_ = false;
+  // The last tick found the clipboard held by another program.
+  bool clipboard_held_ = false;
+  // A left click asked for the action: it runs even while a newer change is
+  // unread.
+  bool run_now_ = false;
   // The clipboard's sequence number at the last full look, and whether it
   // held text then: an unchanged clipboard is not read again.
   std::uint32_t seen_sequence_ = 0;
   bool seen_has_text_ = false;
-  // Since when reads of the present change have failed.
-  std::optional<std::int64_t> failing_since_;
-  std::uint32_t failing_sequence_ = 0;
+  // The change whose text has not been read yet: since when, and whether it
+  // already counts as an empty text while its owner still keeps it back.
+  struct UnreadChange {
+    std::int64_t since = 0;
+    std::uint32_t sequence = 0;
+    bool counted_as_empty = false;
+  };
+  std::optional<UnreadChange> unread_;
 };
 
 // The texts the banner shows.

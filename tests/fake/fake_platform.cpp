@@ -44,6 +44,22 @@ FakeTimer::~FakeTimer() {
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
 
+void FakeTimer::Start() {
+  if (!running) {
+    running = true;
+    ++starts;
+  }
+}
+
+void FakeTimer::Stop() {
+  running = false;
+}
+
+FakeClipboardListener::~FakeClipboardListener() {
+  auto& list = platform_.clipboard_listeners;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
 FakeNotifyIcon::~FakeNotifyIcon() {
   auto& list = platform_.notify_icons;
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
@@ -230,12 +246,37 @@ void FakePlatform::SetClipboard(std::string text, bool is_private) {
   clipboard_text = std::move(text);
   clipboard_private = is_private;
   clipboard_sequence += 3;  // a real clipboard may step by more than one
+  clipboard_changes_untold += clipboard_listeners.empty() ? 0 : 1;
 }
 
 void FakePlatform::ClearClipboard() {
   clipboard_text.reset();
   clipboard_private = false;
   clipboard_sequence += 3;
+  clipboard_changes_untold += clipboard_listeners.empty() ? 0 : 1;
+}
+
+bool FakePlatform::DeliverClipboardChanges() {
+  if (clipboard_changes_untold == 0) {
+    return false;
+  }
+  while (clipboard_changes_untold > 0) {
+    // The news may be delivered again while it is told, and a listener may
+    // go meanwhile.
+    --clipboard_changes_untold;
+    const std::vector<FakeClipboardListener*> listeners = clipboard_listeners;
+    for (FakeClipboardListener* listener : listeners) {
+      listener->Notify();
+    }
+  }
+  return true;
+}
+
+void FakePlatform::RunPendingEvents() {
+  if (pending_events) {
+    pending_events();
+  }
+  DeliverClipboardChanges();
 }
 
 int FakePlatform::ToPixelsX(double twips) const {
@@ -298,9 +339,7 @@ platform::MessageBoxResult FakePlatform::ShowMessageBox(std::string_view text,
                                                         platform::Handle owner) {
   calls.push_back("MessageBox " + std::string(title));
   message_boxes.push_back({std::string(text), std::string(title), kind, owner});
-  if (pending_events) {
-    pending_events();
-  }
+  RunPendingEvents();
   if (message_box_answers.empty()) {
     return platform::MessageBoxResult::kOk;
   }
@@ -322,9 +361,7 @@ void FakePlatform::SetFineTimerResolution(bool fine) {
 
 void FakePlatform::DoEvents() {
   calls.push_back("DoEvents");
-  if (pending_events) {
-    pending_events();
-  }
+  RunPendingEvents();
 }
 
 platform::ClipboardText FakePlatform::ReadClipboardText() {
@@ -348,6 +385,16 @@ platform::ClipboardText FakePlatform::ReadClipboardText() {
 
 std::uint32_t FakePlatform::ClipboardSequenceNumber() {
   return sequence_numbers ? clipboard_sequence : 0;
+}
+
+std::unique_ptr<platform::ClipboardListener> FakePlatform::ListenToClipboard() {
+  calls.push_back("ListenToClipboard");
+  if (!clipboard_listener_available) {
+    return nullptr;
+  }
+  auto listener = std::make_unique<FakeClipboardListener>(*this);
+  clipboard_listeners.push_back(listener.get());
+  return listener;
 }
 
 void FakePlatform::SetMousePointer(platform::MousePointer value) {
@@ -419,9 +466,7 @@ std::int32_t FakePlatform::PickColor(platform::Handle owner, platform::Color ini
                                      const std::array<platform::Color, 16>& custom_colors) {
   calls.push_back("PickColor");
   color_dialogs.push_back({owner, initial, custom_colors});
-  if (pending_events) {
-    pending_events();
-  }
+  RunPendingEvents();
   if (color_choices.empty()) {
     return -1;
   }

@@ -86,12 +86,31 @@ class FakeTimer final : public platform::Timer {
  public:
   FakeTimer(FakePlatform& platform, int interval) : interval(interval), platform_(platform) {}
   ~FakeTimer() override;
+  void Start() override;
+  void Stop() override;
+  bool Running() const override { return running; }
   void Fire() {
     if (on_timer) {
       on_timer();
     }
   }
   int interval;
+  bool running = true;
+  int starts = 0;  // how often a standing timer was started
+
+ private:
+  FakePlatform& platform_;
+};
+
+class FakeClipboardListener final : public platform::ClipboardListener {
+ public:
+  explicit FakeClipboardListener(FakePlatform& platform) : platform_(platform) {}
+  ~FakeClipboardListener() override;
+  void Notify() {
+    if (on_changed) {
+      on_changed();
+    }
+  }
 
  private:
   FakePlatform& platform_;
@@ -267,8 +286,16 @@ class FakePlatform final : public platform::Platform {
   std::deque<platform::ClipboardRead> clipboard_read_outcomes;
   std::uint32_t clipboard_sequence = 1;
   bool sequence_numbers = true;
+  // Whether the system tells listeners of clipboard changes. A change is
+  // told when the events are next delivered (DeliverEvents).
+  bool clipboard_listener_available = true;
+  std::vector<FakeClipboardListener*> clipboard_listeners;
+  int clipboard_changes_untold = 0;
   void SetClipboard(std::string text, bool is_private = false);
   void ClearClipboard();
+  // Delivers the news of the clipboard's changes to its listeners, as the
+  // message loop would; false when there was none.
+  bool DeliverClipboardChanges();
 
   // The screen: 1024 pixels wide at 96 DPI unless changed. A form's fixed
   // dialog frame is 3 pixels wide on each side.
@@ -278,7 +305,7 @@ class FakePlatform final : public platform::Platform {
   int form_frame_px = 3;
 
   // Runs inside DoEvents and inside message boxes, as the events that the
-  // message loop would deliver meanwhile.
+  // message loop would deliver meanwhile; clipboard changes are told then too.
   std::function<void()> pending_events;
 
   // The user's answers: the popup menu item chosen (-1 none) and the colour
@@ -329,6 +356,7 @@ class FakePlatform final : public platform::Platform {
   void DoEvents() override;
   platform::ClipboardText ReadClipboardText() override;
   std::uint32_t ClipboardSequenceNumber() override;
+  std::unique_ptr<platform::ClipboardListener> ListenToClipboard() override;
   void SetMousePointer(platform::MousePointer pointer) override;
   void OpenWithShell(platform::Handle owner, std::string_view file) override;
   bool PathExists(const std::string& path) override;
@@ -350,6 +378,8 @@ class FakePlatform final : public platform::Platform {
   void EndProcess() override;
 
  private:
+  void RunPendingEvents();
+
   platform::Handle next_handle_ = 0x1000;
 };
 

@@ -30,10 +30,15 @@ class AppTest : public ::testing::Test {
 
   fake::FakeForm& Form() { return *platform_.forms.at(0); }
 
-  // Advances the clock and lets the watch timer fire once.
+  fake::FakeTimer& Timer() { return *platform_.timers.at(0); }
+
+  // Advances the clock and delivers the next event: the news of clipboard
+  // changes if there is any, else the watch timer's tick if it runs.
   void Tick(std::uint32_t ms = 100) {
     platform_.tick_count += ms;
-    platform_.timers.at(0)->Fire();
+    if (!platform_.DeliverClipboardChanges() && Timer().running) {
+      Timer().Fire();
+    }
   }
   // Ticks until the program ends; false if it is still running after `ms`.
   bool TicksEnd(std::uint32_t ms) {

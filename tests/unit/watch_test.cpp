@@ -686,5 +686,312 @@ TEST_F(WatchTest, WithoutTheListNothingIsIgnored) {
   }
 }
 
+// --- At rest: the timer runs only while there is work -------------------
+
+TEST_F(WatchTest, TheTimerSleepsAtRestAndWakesForABanner) {
+  Start();
+  EXPECT_FALSE(Timer().running);
+  EXPECT_EQ(CountCalls("ListenToClipboard"), 1u);
+  Copy("just a word");
+  EXPECT_FALSE(Timer().running);
+  // A banner counts down on the timer, which stops once it has run.
+  Copy("http://host/");
+  EXPECT_TRUE(Timer().running);
+  EXPECT_FALSE(TicksEnd(4000));
+  EXPECT_EQ(platform_.shell_calls.size(), 2u);
+  EXPECT_FALSE(Timer().running);
+  // A right click ends the banner and the timer with it.
+  Copy("http://cancelled/");
+  ClickOn(Url(), platform::kRightButton);
+  EXPECT_FALSE(Timer().running);
+  // A click-mode banner waits on the timer until it runs out.
+  Copy("tp://click.me");
+  EXPECT_FALSE(TicksEnd(3900));
+  EXPECT_TRUE(Timer().running);
+  Tick(100);
+  EXPECT_FALSE(Form().visible);
+  EXPECT_FALSE(Timer().running);
+  // Nothing happens while it stands: no read, no tick.
+  const int reads = platform_.clipboard_reads;
+  const int starts = Timer().starts;
+  EXPECT_FALSE(TicksEnd(10000));
+  EXPECT_EQ(platform_.clipboard_reads, reads);
+  EXPECT_EQ(Timer().starts, starts);
+}
+
+TEST_F(WatchTest, AClickModeExitKeepsTheTimerUntilItsClick) {
+  Start("DefaultAction=1\r\n");
+  Copy("ExitWendora");
+  EXPECT_FALSE(TicksEnd(10000));
+  EXPECT_TRUE(Form().visible);
+  EXPECT_TRUE(Timer().running);
+  ClickOn(Url(), platform::kLeftButton);
+  EXPECT_TRUE(TicksEnd(100));
+}
+
+TEST_F(WatchTest, TheTimerRunsWhileAReadIsPendingFailingOrHeld) {
+  Start();
+  platform_.clipboard_read_outcomes = {platform::ClipboardRead::kPending,
+                                       platform::ClipboardRead::kPending};
+  platform_.SetClipboard("http://late/");
+  Tick();
+  EXPECT_TRUE(Timer().running);
+  Tick();
+  EXPECT_FALSE(Form().visible);
+  Tick();
+  EXPECT_EQ(Url().Caption(), "http://late/");
+  ClickOn(Url(), platform::kRightButton);
+  EXPECT_FALSE(Timer().running);
+
+  // A read that fails is tried again on the timer until it counts as empty.
+  platform_.clipboard_read_outcomes.assign(100, platform::ClipboardRead::kFailed);
+  platform_.SetClipboard("http://never/");
+  Tick();
+  EXPECT_TRUE(Timer().running);
+  Tick(2999);
+  EXPECT_TRUE(Timer().running);
+  Tick(1);
+  EXPECT_FALSE(Timer().running);
+
+  // A clipboard held by another program is tried again until it opens.
+  platform_.clipboard_read_outcomes.clear();
+  platform_.clipboard_error = kErrCantOpenClipboard;
+  platform_.SetClipboard("just words");
+  Tick();
+  EXPECT_TRUE(Timer().running);
+  Tick();
+  EXPECT_TRUE(Timer().running);
+  platform_.clipboard_error = 0;
+  Tick();
+  EXPECT_FALSE(Timer().running);
+  EXPECT_TRUE(State().LastClipboardText.Matches("just words"));
+}
+
+TEST_F(WatchTest, TextHeldAtStartIsLookedForOnTheTimer) {
+  platform_.SetClipboard("http://held.at.start/");
+  platform_.clipboard_error = kErrCantOpenClipboard;
+  Start();
+  EXPECT_TRUE(Timer().running);
+  platform_.clipboard_error = 0;
+  Tick();
+  EXPECT_EQ(Url().Caption(), "http://held.at.start/");
+
+  // Read at start: nothing to do.
+  platform_ = fake::FakePlatform();
+  platform_.SetClipboard("http://there/");
+  Start();
+  EXPECT_FALSE(Timer().running);
+  // Kept back at start: the timer asks until it comes, then rests.
+  platform_ = fake::FakePlatform();
+  platform_.SetClipboard("http://there/");
+  platform_.clipboard_read_outcomes = {platform::ClipboardRead::kPending};
+  Start();
+  EXPECT_TRUE(Timer().running);
+  Tick();
+  EXPECT_FALSE(Timer().running);
+  EXPECT_EQ(Shows(), 0);
+}
+
+TEST_F(WatchTest, AChangeIsHandledOnceHoweverOftenItIsTold) {
+  Start();
+  platform_.SetClipboard("http://once/");
+  platform_.clipboard_changes_untold = 3;
+  Tick();
+  EXPECT_EQ(platform_.clipboard_reads, 1);
+  EXPECT_EQ(Shows(), 1);
+  // News without a change reads nothing.
+  ClickOn(Url(), platform::kRightButton);
+  platform_.clipboard_changes_untold = 1;
+  Tick();
+  EXPECT_EQ(platform_.clipboard_reads, 1);
+  EXPECT_FALSE(Timer().running);
+}
+
+TEST_F(WatchTest, AChangeToldDuringAYieldIsHandledAfterIt) {
+  Start();
+  Copy("http://first/");
+  // The next copy is told while the tick opens the first address.
+  platform_.pending_events = [&] {
+    platform_.pending_events = nullptr;
+    platform_.SetClipboard("http://second/");
+  };
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://first/"}));
+  EXPECT_TRUE(Timer().running);
+  Tick();
+  EXPECT_EQ(Url().Caption(), "http://second/");
+}
+
+TEST_F(WatchTest, WithoutAListenerTheTimerLooksForItself) {
+  platform_.clipboard_listener_available = false;
+  Start();
+  EXPECT_TRUE(Timer().running);
+  platform_.SetClipboard("http://polled/");
+  EXPECT_EQ(platform_.clipboard_changes_untold, 0);
+  Tick();
+  EXPECT_EQ(Url().Caption(), "http://polled/");
+  ClickOn(Url(), platform::kRightButton);
+  EXPECT_TRUE(Timer().running);
+  Tick();
+  EXPECT_TRUE(Timer().running);
+}
+
+// --- A countdown never runs out on a stale copy --------------------------
+
+TEST_F(WatchTest, ACountdownWaitsWhileANewerCopyIsUnread) {
+  Start();
+  Copy("http://first/");
+  Tick(3000);
+  platform_.clipboard_read_outcomes.assign(20, platform::ClipboardRead::kPending);
+  platform_.SetClipboard("http://second/");
+  Tick();
+  Tick(1500);  // 4600 ms: the first would have run out
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_TRUE(Form().visible);
+  platform_.clipboard_read_outcomes.clear();
+  Tick();
+  EXPECT_EQ(Url().Caption(), "http://second/");
+  EXPECT_FALSE(TicksEnd(4000));
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://second/"}));
+
+  // When the newer text changes nothing (the same text, or an ignored
+  // command word), the countdown goes on and runs out.
+  for (const char* newer : {"WendoraWaitTime=abc", "http://third/"}) {
+    platform_.shell_calls.clear();
+    Copy("http://third/");
+    Tick(3900);
+    platform_.clipboard_read_outcomes = {platform::ClipboardRead::kFailed,
+                                         platform::ClipboardRead::kFailed};
+    platform_.SetClipboard(newer);
+    Tick(100);
+    Tick(100);
+    EXPECT_TRUE(platform_.shell_calls.empty()) << newer;
+    EXPECT_FALSE(TicksEnd(200));
+    EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://third/"})) << newer;
+  }
+}
+
+TEST_F(WatchTest, AnUnreadCopyEndsTheBannerAfterThreeSeconds) {
+  for (const auto outcome : {platform::ClipboardRead::kPending, platform::ClipboardRead::kFailed}) {
+    platform_ = fake::FakePlatform();
+    Start();
+    Copy("http://first/");
+    platform_.clipboard_read_outcomes.assign(60, outcome);
+    platform_.SetClipboard("http://slow/");
+    Tick(100);  // the change is told: its three seconds start now
+    Tick(2899);
+    EXPECT_TRUE(Form().visible);
+    Tick(100);  // 2999 ms
+    EXPECT_TRUE(Form().visible);
+    Tick(1);  // 3000 ms
+    EXPECT_FALSE(Form().visible);
+    EXPECT_FALSE(TicksEnd(3000));
+    EXPECT_TRUE(platform_.shell_calls.empty());
+    EXPECT_TRUE(platform_.message_boxes.empty());
+  }
+  // A text kept back that long is still announced when it comes.
+  platform_.clipboard_read_outcomes.clear();
+  platform_.clipboard_read_outcomes.assign(60, platform::ClipboardRead::kPending);
+  Copy("http://late.again/");
+  EXPECT_FALSE(TicksEnd(3500));
+  EXPECT_FALSE(Form().visible);
+  platform_.clipboard_read_outcomes.clear();
+  EXPECT_FALSE(TicksEnd(2700));
+  EXPECT_EQ(Url().Caption(), "http://late.again/");
+}
+
+TEST_F(WatchTest, ALeftClickRunsWhileANewerCopyIsUnread) {
+  Start();
+  Copy("http://chosen/");
+  platform_.clipboard_read_outcomes.assign(20, platform::ClipboardRead::kPending);
+  platform_.SetClipboard("http://newer/");
+  Tick();
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://chosen/"}));
+}
+
+TEST_F(WatchTest, EachUnreadChangeHasItsOwnThreeSeconds) {
+  for (const bool numbers : {true, false}) {
+    platform_ = fake::FakePlatform();
+    platform_.sequence_numbers = numbers;
+    Start();
+    Copy("http://shown/");
+    platform_.clipboard_read_outcomes.assign(200, platform::ClipboardRead::kFailed);
+    platform_.SetClipboard("http://one/");
+    Tick();
+    Tick(2000);
+    // A second change that fails too starts its own three seconds.
+    platform_.SetClipboard("http://two/");
+    Tick();
+    Tick(2899);
+    EXPECT_TRUE(Form().visible) << numbers;
+    Tick(101);
+    EXPECT_FALSE(Form().visible) << numbers;
+    EXPECT_TRUE(platform_.shell_calls.empty()) << numbers;
+  }
+}
+
+TEST_F(WatchTest, ARightClickAtTheRunOutsMillisecondIsTooLate) {
+  Start();
+  Copy("http://host/");
+  Tick(3899);
+  platform_.tick_count += 1;  // 3999 ms after the slide: one left
+  ClickOn(Url(), platform::kRightButton);
+  EXPECT_FALSE(Form().visible);
+  EXPECT_FALSE(TicksEnd(1000));
+  EXPECT_TRUE(platform_.shell_calls.empty());
+
+  Copy("http://late.click/");
+  Tick(3900);
+  platform_.tick_count += 100;  // exactly 4000 ms: run out
+  ClickOn(Url(), platform::kRightButton);
+  EXPECT_TRUE(Form().visible);
+  Tick(0);
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://late.click/"}));
+}
+
+TEST_F(WatchTest, ADefaultActionAboveOneWaitsForAClick) {
+  for (const char* value : {"1", "2", "255"}) {
+    platform_ = fake::FakePlatform();
+    Start(std::string("DefaultAction=") + value + "\r\n");
+    Copy("http://host/");
+    EXPECT_EQ(State().WaitForClick, Mode::Click) << value;
+    EXPECT_FALSE(TicksEnd(5000));
+    EXPECT_TRUE(platform_.shell_calls.empty()) << value;
+  }
+}
+
+TEST_F(WatchTest, AWaitingSettingsCommandIsDroppedByTheNextCopy) {
+  // The settings dialog cannot be shown now (its colour chooser is open).
+  bool busy = true;
+  int dialogs = 0;
+  CurrentSettings settings;
+  FrmMain frm(platform_, settings);
+  frm.Load();
+  WatchCycle cycle(platform_, settings, frm,
+                   WatchHooks{[] {},
+                              [&] {
+                                if (busy) {
+                                  return false;
+                                }
+                                ++dialogs;
+                                return true;
+                              }});
+  platform_.SetClipboard("WendoraChangeSetting");
+  Tick();
+  EXPECT_TRUE(Timer().running);  // the command waits on the timer
+  Tick();
+  EXPECT_EQ(dialogs, 0);
+  platform_.SetClipboard("just a word");
+  Tick();
+  busy = false;
+  EXPECT_FALSE(Timer().running);
+  EXPECT_FALSE(TicksEnd(1000));
+  EXPECT_EQ(dialogs, 0);
+  EXPECT_TRUE(cycle.state().LastClipboardText.Matches("just a word"));
+}
+
 }  // namespace
 }  // namespace wendora

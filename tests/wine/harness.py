@@ -142,13 +142,17 @@ class WineSession:
 
     # -- lifecycle -------------------------------------------------------
     def __enter__(self):
-        copy_prefix(self.template, self.prefix)
-        self._start_xvfb()
-        self._start_window_manager()
-        if self.dpi:
-            # What Windows programs under Wine take as the screen's DPI.
-            self.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
-                      "/t", "REG_DWORD", "/d", str(self.dpi), "/f"], name="dpi")
+        try:
+            copy_prefix(self.template, self.prefix)
+            self._start_xvfb()
+            self._start_window_manager()
+            if self.dpi:
+                # What Windows programs under Wine take as the screen's DPI.
+                self.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                          "/t", "REG_DWORD", "/d", str(self.dpi), "/f"], name="dpi")
+        except BaseException:
+            self.close()  # nothing started is left behind
+            raise
         return self
 
     def __exit__(self, *exc):
@@ -194,14 +198,18 @@ class WineSession:
     def _start_window_manager(self):
         """Every desktop has a window manager; without one, Wine waits for it
         (about 2 s) on every hide of a window it would manage."""
-        self.start(["openbox", "--sm-disable"], name="openbox")
-
         def running():
             code, out, _ = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], name="xprop")
             return code == 0 and "window id" in out
 
-        if not self.wait_for(running, timeout=20):
-            raise RuntimeError("openbox did not start; see " + self.path("openbox.out"))
+        # Seen once here: openbox could not open a display that Xvfb had just
+        # announced. It is started again then.
+        for _ in range(3):
+            openbox = self.start(["openbox", "--sm-disable"], name="openbox")
+            if self.wait_for(lambda: running() or openbox.poll() is not None, timeout=20) \
+                    and running():
+                return
+        raise RuntimeError("openbox did not start; see " + self.path("openbox.out"))
 
     # -- helpers ---------------------------------------------------------
     def path(self, *parts):

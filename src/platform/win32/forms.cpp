@@ -14,6 +14,7 @@ namespace {
 constexpr wchar_t kFormClass[] = L"TWendoraForm";
 constexpr wchar_t kPictureClass[] = L"TWendoraPicture";
 constexpr wchar_t kTimerClass[] = L"TWendoraTimer";
+constexpr wchar_t kClipboardListenerClass[] = L"TWendoraClipboardListener";
 constexpr wchar_t kNotifyIconClass[] = L"TWendoraNotifyIcon";
 constexpr int kSmallIconId = 2;
 constexpr UINT_PTR kTimerId = 1;
@@ -216,21 +217,68 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 // --- Timer ------------------------------------------------------------
 
-Win32Timer::Win32Timer(int interval_ms) {
+Win32Timer::Win32Timer(int interval_ms) : interval_ms_(static_cast<UINT>(interval_ms)) {
   RegisterWindowClass(kTimerClass, &ForwardToOwner<Win32Timer>);
   window_ = MakeWindow(0, kTimerClass, L"", 0, {}, HWND_MESSAGE, nullptr, this);
-  if (::SetTimer(window_.get(), kTimerId, static_cast<UINT>(interval_ms), nullptr) == 0) {
-    throw RuntimeError(kErrInternal, kCannotStartTimer);
-  }
+  Start();
 }
 
 Win32Timer::~Win32Timer() {
-  ::KillTimer(window_.get(), kTimerId);
+  Stop();
+}
+
+void Win32Timer::Start() {
+  if (running_) {
+    return;
+  }
+  if (::SetTimer(window_.get(), kTimerId, interval_ms_, nullptr) == 0) {
+    throw RuntimeError(kErrInternal, kCannotStartTimer);
+  }
+  running_ = true;
+}
+
+void Win32Timer::Stop() {
+  if (running_) {
+    ::KillTimer(window_.get(), kTimerId);
+    running_ = false;
+  }
 }
 
 LRESULT Win32Timer::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_TIMER && on_timer) {
     on_timer();
+    return 0;
+  }
+  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
+}
+
+// --- Clipboard listener -------------------------------------------------
+
+std::unique_ptr<Win32ClipboardListener> Win32ClipboardListener::Create() {
+  std::unique_ptr<Win32ClipboardListener> listener(new Win32ClipboardListener());
+  if (!listener->listening_) {
+    return nullptr;
+  }
+  return listener;
+}
+
+Win32ClipboardListener::Win32ClipboardListener() {
+  RegisterWindowClass(kClipboardListenerClass, &ForwardToOwner<Win32ClipboardListener>);
+  window_ = MakeWindow(0, kClipboardListenerClass, L"", 0, {}, HWND_MESSAGE, nullptr, this);
+  listening_ = ::AddClipboardFormatListener(window_.get()) != FALSE;
+}
+
+Win32ClipboardListener::~Win32ClipboardListener() {
+  if (listening_) {
+    ::RemoveClipboardFormatListener(window_.get());
+  }
+}
+
+LRESULT Win32ClipboardListener::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_CLIPBOARDUPDATE) {
+    if (on_changed) {
+      on_changed();
+    }
     return 0;
   }
   return ::DefWindowProcW(window_.get(), message, wparam, lparam);

@@ -190,11 +190,37 @@ class Win32Timer final : public platform::Timer {
   Win32Timer(const Win32Timer&) = delete;
   Win32Timer& operator=(const Win32Timer&) = delete;
 
+  void Start() override;
+  void Stop() override;
+  bool Running() const override { return running_; }
+
   HWND window() const { return window_.get(); }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
   UniqueWindow window_;
+  UINT interval_ms_;
+  bool running_ = false;
+};
+
+// Hears of the clipboard's changes through a message-only window that the
+// system counts among its clipboard listeners.
+class Win32ClipboardListener final : public platform::ClipboardListener {
+ public:
+  // Null when the system does not take the window as a listener.
+  static std::unique_ptr<Win32ClipboardListener> Create();
+  ~Win32ClipboardListener() override;
+  Win32ClipboardListener(const Win32ClipboardListener&) = delete;
+  Win32ClipboardListener& operator=(const Win32ClipboardListener&) = delete;
+
+  HWND window() const { return window_.get(); }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
+  Win32ClipboardListener();
+
+  UniqueWindow window_;
+  bool listening_ = false;
 };
 
 // The notification-area icon, whose messages go to a hidden window of its

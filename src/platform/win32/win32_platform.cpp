@@ -299,6 +299,10 @@ std::uint32_t Win32Platform::ClipboardSequenceNumber() {
   return ::GetClipboardSequenceNumber();
 }
 
+std::unique_ptr<platform::ClipboardListener> Win32Platform::ListenToClipboard() {
+  return Win32ClipboardListener::Create();
+}
+
 void Win32Platform::SetMousePointer(platform::MousePointer pointer) {
   ui_.busy = pointer == platform::MousePointer::kBusy;
   ::SetCursor(::LoadCursorW(nullptr, ui_.busy ? IDC_WAIT : IDC_ARROW));

@@ -31,6 +31,7 @@ class Win32Platform final : public platform::Platform {
   void DoEvents() override;
   platform::ClipboardText ReadClipboardText() override;
   std::uint32_t ClipboardSequenceNumber() override;
+  std::unique_ptr<platform::ClipboardListener> ListenToClipboard() override;
   void SetMousePointer(platform::MousePointer pointer) override;
   void OpenWithShell(platform::Handle owner, std::string_view file) override;
   bool PathExists(const std::string& path) override;
