@@ -31,7 +31,11 @@ void FrmMain::Load() {
   lblCancelAnnounce_ =
       &picMainContainer_->CreateLabel({kLabelMargin, 960, 8415, kLineHeight}, {kFontName, 9});
 
+  // As a button does: a press on the banner takes the mouse, so that its
+  // release counts wherever it happens.
+  picMainContainer_->on_mouse_down = [this](int) { picMainContainer_->CaptureMouse(); };
   const auto mouse_up = [this](int button) {
+    picMainContainer_->ReleaseMouse();
     if (on_mouse_up) {
       on_mouse_up(button);
     }

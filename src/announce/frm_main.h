@@ -47,7 +47,7 @@ class FrmMain {
   platform::Label& lblCancelAnnounce() { return *lblCancelAnnounce_; }
 
   // A mouse button released anywhere on the banner (the background or any
-  // of its labels).
+  // of its labels), or anywhere else after it was pressed on the banner.
   std::function<void(int button)> on_mouse_up;
 
  private:

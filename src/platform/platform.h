@@ -92,7 +92,13 @@ class PictureBox {
   // A one-pixel solid line into the persistent image, in twips.
   virtual void DrawLine(double x1, double y1, double x2, double y2, Color color) = 0;
   virtual Label& CreateLabel(const Bounds& bounds, const FontDesign& font) = 0;
+  // While the mouse is captured, its buttons' releases come to the box
+  // wherever the pointer is, as releases over the box itself.
+  virtual void CaptureMouse() = 0;
+  virtual void ReleaseMouse() = 0;
 
+  // A mouse button was pressed over the box or any of its labels.
+  std::function<void(int button)> on_mouse_down;
   // A mouse button was released over the box itself (not over a label).
   std::function<void(int button)> on_mouse_up;
 };
@@ -343,6 +349,12 @@ class Platform {
   // Opens a file, folder or address with the program the shell associates
   // with it, shown normally. The shell's answer is not examined.
   virtual void OpenWithShell(Handle owner, std::string_view file) = 0;
+  // Opens the folder that holds the file, with the file selected, without
+  // running it. The shell's answer is not examined.
+  virtual void ShowInFolder(Handle owner, std::string_view path) = 0;
+  // The system's list of the extensions of files it runs as programs, such
+  // as ".COM;.EXE;.BAT" (empty when it has none).
+  virtual std::string ProgramFileExtensions() = 0;
   // Whether a file or folder of that path exists.
   virtual bool PathExists(const std::string& path) = 0;
 

@@ -15,6 +15,9 @@ constexpr const char* kUrlAnnounce =
 constexpr const char* kPathAnnounce =
     "ファイル、またはフォルダのパスを示すと思われる文字列がクリップ ボードに格納されました。"
     "上記パスに存在するファイル、またはフォルダを開きます。";
+constexpr const char* kProgramPathAnnounce =
+    "プログラムのパスを示すと思われる文字列がクリップ ボードに格納されました。"
+    "安全のため実行せず、上記ファイルのあるフォルダを開きます。";
 constexpr const char* kLooseUrlAnnounce =
     "URL を示すと思われる文字列がクリップ ボードに格納されました。"
     "上記 URL に存在する Web ページを開きますか？";
@@ -64,6 +67,7 @@ WatchCycle::WatchCycle(platform::Platform& platform, CurrentSettings& settings, 
       hooks_(std::move(hooks)),
       clock_(platform),
       ignored_programs_(settings.IgnoreCopiesFrom),
+      program_files_(platform.ProgramFileExtensions()),
       tmrWatchingClipBoard_(platform.CreateTimer(100)),
       // Listening starts before the first look, so that no later change
       // goes unheard.
@@ -301,7 +305,7 @@ void WatchCycle::Announce(const Classification& c) {
   if (c.kind == ClipTextKind::Url) {
     frmMain_.SetExplanation(kUrlAnnounce);
   } else if (c.kind == ClipTextKind::Path) {
-    frmMain_.SetExplanation(kPathAnnounce);
+    frmMain_.SetExplanation(program_files_.Runs(c.target) ? kProgramPathAnnounce : kPathAnnounce);
   } else {
     frmMain_.SetExplanation(kLooseUrlAnnounce);
   }
@@ -382,7 +386,12 @@ void WatchCycle::OpenTarget(Action kind) {
     platform_.OpenWithShell(owner, "about:blank");
     platform_.OpenWithShell(owner, target);
   } else if (platform_.PathExists(target)) {
-    platform_.OpenWithShell(owner, target);
+    // Any page may have put the path there: a program is shown, not run.
+    if (program_files_.Runs(target)) {
+      platform_.ShowInFolder(owner, target);
+    } else {
+      platform_.OpenWithShell(owner, target);
+    }
   } else {
     platform_.ShowMessageBox(kMissingPath, platform_.ProductName(),
                              platform::MessageBoxKind::kOkExclamation, owner);

@@ -16,6 +16,7 @@
 #include "settings/settings.h"
 #include "watcher/classify.h"
 #include "watcher/ignored_programs.h"
+#include "watcher/program_files.h"
 #include "watcher/tick_clock.h"
 #include "watcher/watch_state.h"
 
@@ -92,6 +93,7 @@ class WatchCycle {
   WatchHooks hooks_;
   TickClock clock_;
   IgnoredPrograms ignored_programs_;
+  ProgramFileKinds program_files_;
   std::unique_ptr<platform::Timer> tmrWatchingClipBoard_;
   std::unique_ptr<platform::ClipboardListener> listener_;
   WatchState state_;

@@ -407,6 +407,11 @@ void FakePlatform::OpenWithShell(platform::Handle owner, std::string_view file) 
   shell_calls.push_back({owner, std::string(file)});
 }
 
+void FakePlatform::ShowInFolder(platform::Handle owner, std::string_view path) {
+  calls.push_back("ShowInFolder " + std::string(path));
+  folders_shown.push_back({owner, std::string(path)});
+}
+
 bool FakePlatform::PathExists(const std::string& path) {
   calls.push_back("PathExists " + path);
   return existing_paths.count(path) != 0 || files.count(path) != 0;

@@ -71,7 +71,10 @@ class FakePictureBox final : public platform::PictureBox {
   void DrawLine(double x1, double y1, double x2, double y2, platform::Color color) override;
   platform::Label& CreateLabel(const platform::Bounds& bounds,
                                const platform::FontDesign& font) override;
+  void CaptureMouse() override { mouse_captured = true; }
+  void ReleaseMouse() override { mouse_captured = false; }
 
+  bool mouse_captured = false;
   std::vector<Line> lines;
   std::vector<FakeLabel*> labels;
   int width_px = 0;
@@ -268,6 +271,7 @@ class FakePlatform final : public platform::Platform {
   std::set<std::string> unreadable;      // exist but cannot be read
   std::set<std::string> unwritable;      // replacing them fails
   std::set<std::string> existing_paths;  // for PathExists, besides the files
+  std::string program_extensions = ".COM;.EXE;.BAT;.CMD;.VBS;.VBE;.JS;.JSE;.WSF;.WSH;.MSC";
 
   // Answers for the next message boxes; OK when none is queued.
   std::deque<platform::MessageBoxResult> message_box_answers;
@@ -320,6 +324,7 @@ class FakePlatform final : public platform::Platform {
   std::vector<std::string> calls;
   std::vector<MessageBoxCall> message_boxes;
   std::vector<ShellCall> shell_calls;
+  std::vector<ShellCall> folders_shown;  // ShowInFolder: the file selected
   std::vector<platform::MousePointer> pointers;
   bool fine_timer = false;
   int sleeps_at_fine_resolution = 0;
@@ -359,6 +364,8 @@ class FakePlatform final : public platform::Platform {
   std::unique_ptr<platform::ClipboardListener> ListenToClipboard() override;
   void SetMousePointer(platform::MousePointer pointer) override;
   void OpenWithShell(platform::Handle owner, std::string_view file) override;
+  void ShowInFolder(platform::Handle owner, std::string_view path) override;
+  std::string ProgramFileExtensions() override { return program_extensions; }
   bool PathExists(const std::string& path) override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
   std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;

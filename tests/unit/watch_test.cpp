@@ -226,6 +226,26 @@ TEST_F(WatchTest, LeftClickRunsAtOnceRightAndMiddleCancel) {
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://host"}));
 }
 
+TEST_F(WatchTest, APressOnTheBannerTakesTheMouseUntilItsRelease) {
+  Start("DefaultAction=1\r\n");
+  Copy("http://host/");
+  auto& box = *Form().pictures.at(0);
+  box.on_mouse_down(platform::kLeftButton);
+  EXPECT_TRUE(box.mouse_captured);
+  // Released off the banner: the box that has the mouse hears it.
+  box.on_mouse_up(platform::kLeftButton);
+  EXPECT_FALSE(box.mouse_captured);
+  Tick();
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://host/"}));
+  // Released over a label, the capture ends as well.
+  Copy("http://two/");
+  box.on_mouse_down(platform::kRightButton);
+  EXPECT_TRUE(box.mouse_captured);
+  ClickOn(Countdown(), platform::kRightButton);
+  EXPECT_FALSE(box.mouse_captured);
+  EXPECT_FALSE(Form().visible);
+}
+
 TEST_F(WatchTest, PlainTextOrAnEmptyClipboardEndsTheAnnouncement) {
   Start();
   Copy("http://host/");
@@ -463,6 +483,49 @@ TEST_F(WatchTest, PathsAreCheckedBeforeOpening) {
   Tick();
   EXPECT_EQ(platform_.message_boxes.back().title, "Renamed Product");
   EXPECT_FALSE(Form().visible);
+}
+
+TEST_F(WatchTest, APathToAProgramIsShownInItsFolderNotRun) {
+  Start();
+  platform_.existing_paths = {"C:\\Users\\Public\\Downloads\\setup.exe",
+                              "C:\\Users\\Public\\run.BAT", "C:\\Users\\Public\\notes.txt"};
+  Copy("C:\\Users\\Public\\Downloads\\setup.exe");
+  EXPECT_EQ(Explanation().Caption(),
+            "プログラムのパスを示すと思われる文字列がクリップ ボードに格納されました。"
+            "安全のため実行せず、上記ファイルのあるフォルダを開きます。");
+  EXPECT_EQ(Url().Caption(), "C:\\Users\\Public\\Downloads\\setup.exe");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  ASSERT_EQ(platform_.folders_shown.size(), 1u);
+  EXPECT_EQ(platform_.folders_shown[0].file, "C:\\Users\\Public\\Downloads\\setup.exe");
+  EXPECT_EQ(platform_.folders_shown[0].owner, Form().handle());
+  EXPECT_EQ(platform_.pointer, platform::MousePointer::kDefault);
+  EXPECT_FALSE(Form().visible);
+
+  // A script from the system's list, in another letter case.
+  Copy("C:\\Users\\Public\\run.BAT");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(platform_.folders_shown.size(), 2u);
+  EXPECT_TRUE(platform_.shell_calls.empty());
+
+  // A document opens as before, with the usual explanation.
+  Copy("C:\\Users\\Public\\notes.txt");
+  EXPECT_EQ(
+      Explanation().Caption(),
+      "ファイル、またはフォルダのパスを示すと思われる文字列がクリップ ボードに格納されました。"
+      "上記パスに存在するファイル、またはフォルダを開きます。");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(OpenedFiles(), std::vector<std::string>{"C:\\Users\\Public\\notes.txt"});
+
+  // A missing program is reported as any missing path.
+  Copy("C:\\Users\\Public\\gone.exe");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(platform_.message_boxes.size(), 1u);
+  EXPECT_EQ(platform_.folders_shown.size(), 2u);
 }
 
 TEST_F(WatchTest, PasswordManagerContentIsNeverShown) {

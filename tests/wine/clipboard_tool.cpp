@@ -12,10 +12,18 @@
 //                                      150 ms apart, so that a watcher sees each
 //   clipboard_tool promise-empty-first TEXT
 //       promises text, renders nothing when first asked, the text later
+//   clipboard_tool promise-empty-for MILLISECONDS TEXT
+//       promises text, renders nothing while that long has not passed since
+//       it took the clipboard, the text later
 // The promising modes stay until another program takes the clipboard, or
-// for a minute at most.
+// for a minute at most; they print "owner" once they own the clipboard.
+//   clipboard_tool --after FILE MODE ...
+//       prints "waiting", waits until the file exists, then does what MODE
+//       says: a test can have the program ready and let it copy at a moment
+//       of its choice.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -52,6 +60,7 @@ bool Put(const std::wstring& text, bool is_private) {
 struct Promise {
   std::wstring text;
   int renders_to_skip = 0;
+  DWORD empty_until = 0;  // a tick count before which nothing is rendered
 };
 
 LRESULT CALLBACK PromiseProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -61,6 +70,8 @@ LRESULT CALLBACK PromiseProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
       if (promise != nullptr && wparam == CF_UNICODETEXT) {
         if (promise->renders_to_skip > 0) {
           --promise->renders_to_skip;  // the data is not there yet
+        } else if (static_cast<LONG>(::GetTickCount() - promise->empty_until) < 0) {
+          // not there yet either
         } else {
           const std::wstring& t = promise->text;
           ::SetClipboardData(CF_UNICODETEXT, Copy(t.c_str(), (t.size() + 1) * sizeof(wchar_t)));
@@ -81,8 +92,8 @@ LRESULT CALLBACK PromiseProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
 // (rendered when asked); then answers no message for `hang_seconds`, and
 // stays for `stay_ms` or until another program takes the clipboard.
 int OwnText(const std::wstring& text, bool promise_only, int hang_seconds, int renders_to_skip,
-            UINT stay_ms) {
-  Promise promise{text, renders_to_skip};
+            UINT stay_ms, DWORD empty_ms = 0) {
+  Promise promise{text, renders_to_skip, 0};
   WNDCLASSW wc{};
   wc.lpfnWndProc = PromiseProc;
   wc.hInstance = ::GetModuleHandleW(nullptr);
@@ -95,10 +106,13 @@ int OwnText(const std::wstring& text, bool promise_only, int hang_seconds, int r
     ::Sleep(20);
   }
   ::EmptyClipboard();
+  promise.empty_until = ::GetTickCount() + empty_ms;
   ::SetClipboardData(CF_UNICODETEXT, promise_only
                                          ? nullptr
                                          : Copy(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
   ::CloseClipboard();
+  std::printf("owner\n");
+  std::fflush(stdout);
   ::Sleep(static_cast<DWORD>(hang_seconds) * 1000);  // hung: no message is answered
   ::SetTimer(owner, 1, stay_ms, nullptr);
   MSG message;
@@ -112,6 +126,18 @@ int OwnText(const std::wstring& text, bool promise_only, int hang_seconds, int r
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc >= 4 && std::wcscmp(argv[1], L"--after") == 0) {
+    std::printf("waiting\n");
+    std::fflush(stdout);
+    for (int waited = 0; ::GetFileAttributesW(argv[2]) == INVALID_FILE_ATTRIBUTES; waited += 10) {
+      if (waited > 120'000) {
+        return 3;
+      }
+      ::Sleep(10);
+    }
+    argv += 2;
+    argc -= 2;
+  }
   if (argc == 3 && std::wcscmp(argv[1], L"set") == 0) {
     return Put(argv[2], false) ? 0 : 1;
   }
@@ -144,6 +170,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc == 3 && std::wcscmp(argv[1], L"promise-empty-first") == 0) {
     return OwnText(argv[2], true, 0, 1, 60'000);
+  }
+  if (argc == 4 && std::wcscmp(argv[1], L"promise-empty-for") == 0) {
+    return OwnText(argv[3], true, 0, 0, 60'000, std::wcstoul(argv[2], nullptr, 10));
   }
   return 2;
 }

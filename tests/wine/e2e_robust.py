@@ -15,10 +15,6 @@ def Program(settings=None):
     return harness.ProgramSession(OPTIONS.template, OPTIONS.exe, settings)
 
 
-
-
-
-
 def report(text):
     print("    " + text, flush=True)
 
@@ -26,6 +22,30 @@ def report(text):
 class Robust(unittest.TestCase):
     def tool(self, s, *args, name="clipboard_tool"):
         return s.start(["wine", OPTIONS.clipboard_tool] + list(args), name=name)
+
+    def owning_tool(self, s, *args, name="owner"):
+        """Starts a tool that takes the clipboard, and waits until it has."""
+        owner = self.tool(s, *args, name=name)
+        self.assertTrue(s.wait_for(lambda: "owner" in open(s.path(name + ".out"),
+                                                            errors="replace").read(),
+                                   timeout=30), "the tool never took the clipboard")
+        return owner
+
+    def ready_tool(self, s, *args, name="owner"):
+        """Starts a tool that takes the clipboard when told to (returned)."""
+        trigger = s.path(name + ".go")
+        self.tool(s, "--after", harness.windows_path(trigger), *args, name=name)
+        self.assertTrue(s.wait_for(lambda: "waiting" in open(s.path(name + ".out"),
+                                                              errors="replace").read(),
+                                   timeout=30), "the tool did not start")
+
+        def go():
+            with open(trigger, "w", encoding="ascii") as f:
+                f.write("go\n")
+            self.assertTrue(s.wait_for(lambda: "owner" in open(s.path(name + ".out"),
+                                                                errors="replace").read(),
+                                       timeout=10), "the tool never took the clipboard")
+        return go
 
     def announce(self, s, text):
         s.copy(text)
@@ -37,8 +57,7 @@ class Robust(unittest.TestCase):
             s.launch_resident()
             self.announce(s, "http://first.example/")
             # A program promises text and then answers nothing for 20 s.
-            owner = self.tool(s, "promise", "20", "http://late.example/")
-            time.sleep(2)
+            owner = self.owning_tool(s, "promise", "20", "http://late.example/")
             started = time.monotonic()
             s.click(s.width // 2, 40, 1)
             self.assertTrue(s.wait_for(lambda: "http://first.example/" in s.shell_requests(),
@@ -56,8 +75,7 @@ class Robust(unittest.TestCase):
     def test_a_change_drops_what_a_hung_owner_promised(self):
         with Program(b"[Settings]\r\nWaitTime=1\r\n") as s:
             s.launch_resident()
-            self.tool(s, "promise", "15", "http://late.example/")
-            time.sleep(2)
+            self.owning_tool(s, "promise", "15", "http://late.example/")
             started = time.monotonic()
             # The system lets the copy through only once it has given up
             # waiting for the hung owner (about 5 s under Wine).
@@ -125,7 +143,33 @@ class Robust(unittest.TestCase):
                                                         before_kib, after_kib))
             self.assertEqual(after["gdi"], before["gdi"])
             self.assertEqual(after["windows"], before["windows"])
+            self.assertLess(after_kib - before_kib, 4 << 10)
             self.assertEqual(s.shell_requests(), [])
+
+    def test_a_countdown_never_runs_out_on_a_copy_kept_back(self):
+        with Program(b"[Settings]\r\nWaitTime=2\r\n") as s:
+            s.launch_resident()
+            go = self.ready_tool(s, "promise", "12", "http://late.example/")
+            self.announce(s, "http://first.example/")
+            go()  # a newer copy whose owner hangs, well before the countdown ends
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=15),
+                            "the banner stayed up for the copy kept back")
+            time.sleep(3)
+            self.assertNotIn("http://first.example/", s.shell_requests())
+            # When the owner answers, its text is announced and runs.
+            self.assertTrue(s.wait_for(lambda: "http://late.example/" in s.shell_requests(),
+                                       timeout=40), "the late text never ran")
+            self.assertNotIn("http://first.example/", s.shell_requests())
+
+    def test_a_countdown_waits_for_a_copy_whose_reads_fail(self):
+        with Program(b"[Settings]\r\nWaitTime=2\r\n") as s:
+            s.launch_resident()
+            go = self.ready_tool(s, "promise-empty-for", "2600", "http://second.example/")
+            self.announce(s, "http://first.example/")
+            go()  # renders nothing for 2.6 s: past the first countdown's end
+            self.assertTrue(s.wait_for(lambda: "http://second.example/" in s.shell_requests(),
+                                       timeout=30), "the second text never ran")
+            self.assertNotIn("http://first.example/", s.shell_requests())
 
 
 if __name__ == "__main__":

@@ -106,6 +106,38 @@ class Watch(unittest.TestCase):
             self.assertEqual(len(s.shell_requests()), 1)
             self.assertIsNone(program.poll())
 
+    def test_a_program_path_shows_its_folder_and_does_not_run(self):
+        with Program() as s:
+            s.launch_resident()
+            folder = s.path("downloads")
+            os.makedirs(folder)
+            script = os.path.join(folder, "run.bat")
+            ran = s.path("ran.txt")
+            with open(script, "w", encoding="ascii") as f:
+                f.write("echo ran > %s\r\n" % harness.windows_path(ran))
+            self.announce(s, harness.windows_path(script))
+            s.click(s.width // 2, 40, 1)
+            # The shell's folder window (Wine's explorer) opens on its folder.
+            self.assertTrue(s.wait_for(lambda: s.processes_naming(harness.windows_path(folder)),
+                                       timeout=15), "the folder was not shown")
+            self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=5))
+            time.sleep(3)
+            self.assertFalse(os.path.exists(ran), "the script ran")
+            self.assertEqual(s.shell_requests(), [])
+
+    def test_a_press_on_the_banner_released_off_it_counts(self):
+        with Program(b"[Settings]\r\nDefaultAction=1\r\nWaitTime=30\r\n") as s:
+            s.launch_resident()
+            self.announce(s, "https://dragged.example/")
+            x = s.width // 2
+            s.run(["xdotool", "mousemove", str(x), "40", "sleep", "0.3", "mousedown", "1",
+                   "sleep", "0.3", "mousemove", str(x), "400", "sleep", "0.3", "mouseup", "1"],
+                  name="drag")
+            self.assertTrue(s.wait_for(lambda: len(s.shell_requests()) == 2, timeout=10),
+                            "the release off the banner was lost")
+            self.assertEqual(sorted(s.shell_requests()),
+                             ["about:blank", "https://dragged.example/"])
+
     def windows_copy(self, s, *args):
         return s.start(["wine", OPTIONS.clipboard_tool] + list(args), name="clipboard_tool")
 

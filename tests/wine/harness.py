@@ -340,6 +340,25 @@ class WineSession:
         at = (y * width + x) * 3
         return tuple(data[at:at + 3])
 
+    def processes_naming(self, text):
+        """The command lines of the session's processes that contain the
+        text."""
+        found = []
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit():
+                continue
+            try:
+                with open("/proc/%s/environ" % entry, "rb") as f:
+                    if ("WINEPREFIX=" + self.prefix).encode() not in f.read().split(b"\0"):
+                        continue
+                with open("/proc/%s/cmdline" % entry, "rb") as f:
+                    line = f.read().replace(b"\0", b" ").decode("utf-8", "replace")
+            except OSError:
+                continue
+            if text in line:
+                found.append(line)
+        return found
+
     def shell_requests(self):
         if not os.path.exists(self.shell_log):
             return []

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -122,7 +123,9 @@ struct ClipboardReader::Shared {
 
   // Everything here may wait: under Wine even asking which formats the
   // clipboard holds waits for the system's clipboard manager, which may in
-  // turn wait for a hung owner.
+  // turn wait for a hung owner. The clipboard is open only while its data
+  // is copied out: the owner is looked up before, and the text converted
+  // after, so that other programs' copies never wait for either.
   Result ReadOnce() {
     Result result;
     result.sequence = ::GetClipboardSequenceNumber();
@@ -134,44 +137,53 @@ struct ClipboardReader::Shared {
       result.outcome = Outcome::kChanged;
       return result;
     }
-    const OpenClipboardScope clipboard;
-    if (!clipboard.open()) {
-      result.outcome = Outcome::kHeld;
-      return result;
-    }
-    // While the clipboard is open nobody can change it: what is read is of
-    // this sequence number, and it must be the one looked at above.
-    if (::GetClipboardSequenceNumber() != result.sequence) {
-      result.outcome = Outcome::kChanged;
-      return result;
-    }
     platform::ClipboardText& text = result.text;
-    text.private_content =
-        (exclude_format && ::IsClipboardFormatAvailable(exclude_format)) ||
-        (viewer_ignore_format && ::IsClipboardFormatAvailable(viewer_ignore_format));
-    if (!text.private_content && history_format && ::IsClipboardFormatAvailable(history_format)) {
-      const GlobalLockScope flag(::GetClipboardData(history_format));
-      DWORD allowed = 1;
-      if (flag.data() != nullptr && flag.size() >= sizeof(allowed)) {
-        std::memcpy(&allowed, flag.data(), sizeof(allowed));
-      }
-      text.private_content = allowed == 0;
-    }
-    const GlobalLockScope data(::GetClipboardData(CF_UNICODETEXT));
-    if (data.data() == nullptr) {
-      result.outcome = Outcome::kFailed;  // the owner rendered nothing
-      return result;
-    }
     text.owner_program = OwnerProgram();
-    const auto* chars = static_cast<const wchar_t*>(data.data());
-    const std::size_t capacity = data.size() / sizeof(wchar_t);
-    std::size_t length = 0;
-    while (length < capacity && chars[length] != L'\0') {
-      ++length;
+    std::wstring chars;
+    {
+      const OpenClipboardScope clipboard;
+      if (!clipboard.open()) {
+        result.outcome = Outcome::kHeld;
+        return result;
+      }
+      // While the clipboard is open nobody can change it: what is read is of
+      // this sequence number, and it must be the one looked at above, whose
+      // owner was looked up.
+      if (::GetClipboardSequenceNumber() != result.sequence) {
+        result.outcome = Outcome::kChanged;
+        return result;
+      }
+      text.private_content = IsPrivate();
+      const GlobalLockScope data(::GetClipboardData(CF_UNICODETEXT));
+      if (data.data() == nullptr) {
+        result.outcome = Outcome::kFailed;  // the owner rendered nothing
+        return result;
+      }
+      const auto* start = static_cast<const wchar_t*>(data.data());
+      const std::size_t capacity = data.size() / sizeof(wchar_t);
+      chars.assign(start, std::find(start, start + capacity, L'\0'));
     }
-    text.text = Narrow(std::wstring_view(chars, length));
+    text.text = Narrow(chars);
     result.outcome = Outcome::kText;
     return result;
+  }
+
+  // Whether the clipboard's owner (a password manager) asked watchers to
+  // look away from its content. The clipboard is open.
+  bool IsPrivate() const {
+    if ((exclude_format && ::IsClipboardFormatAvailable(exclude_format)) ||
+        (viewer_ignore_format && ::IsClipboardFormatAvailable(viewer_ignore_format))) {
+      return true;
+    }
+    if (!history_format || !::IsClipboardFormatAvailable(history_format)) {
+      return false;
+    }
+    const GlobalLockScope flag(::GetClipboardData(history_format));
+    DWORD allowed = 1;
+    if (flag.data() != nullptr && flag.size() >= sizeof(allowed)) {
+      std::memcpy(&allowed, flag.data(), sizeof(allowed));
+    }
+    return allowed == 0;
   }
 
   void Run() {

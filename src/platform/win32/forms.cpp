@@ -446,6 +446,15 @@ LRESULT Win32PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_PAINT:
       Paint();
       return 0;
+    case WM_LBUTTONDOWN:
+      MouseDown(platform::kLeftButton);
+      return 0;
+    case WM_RBUTTONDOWN:
+      MouseDown(platform::kRightButton);
+      return 0;
+    case WM_MBUTTONDOWN:
+      MouseDown(platform::kMiddleButton);
+      return 0;
     case WM_LBUTTONUP:
       MouseUp(platform::kLeftButton, lparam);
       return 0;
@@ -472,6 +481,22 @@ void Win32PictureBox::Paint() {
     label->Draw(compose.get());
   }
   ::BitBlt(paint.dc(), 0, 0, width_, height_, compose.get(), 0, 0, SRCCOPY);
+}
+
+void Win32PictureBox::CaptureMouse() {
+  ::SetCapture(window_.get());
+}
+
+void Win32PictureBox::ReleaseMouse() {
+  if (::GetCapture() == window_.get()) {
+    ::ReleaseCapture();
+  }
+}
+
+void Win32PictureBox::MouseDown(int button) {
+  if (on_mouse_down) {
+    on_mouse_down(button);
+  }
 }
 
 void Win32PictureBox::MouseUp(int button, LPARAM lparam) {

@@ -116,6 +116,8 @@ class Win32PictureBox final : public platform::PictureBox {
   void DrawLine(double x1, double y1, double x2, double y2, platform::Color color) override;
   platform::Label& CreateLabel(const platform::Bounds& bounds,
                                const platform::FontDesign& font) override;
+  void CaptureMouse() override;
+  void ReleaseMouse() override;
 
   HWND window() const { return window_.get(); }
   const Scale& scale() const { return scale_; }
@@ -126,6 +128,7 @@ class Win32PictureBox final : public platform::PictureBox {
  private:
   void Resize(int width, int height);
   void Paint();
+  void MouseDown(int button);
   void MouseUp(int button, LPARAM lparam);
 
   const UiState& ui_;

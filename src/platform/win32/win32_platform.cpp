@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstring>
@@ -308,14 +309,45 @@ void Win32Platform::SetMousePointer(platform::MousePointer pointer) {
   ::SetCursor(::LoadCursorW(nullptr, ui_.busy ? IDC_WAIT : IDC_ARROW));
 }
 
-void Win32Platform::OpenWithShell(platform::Handle owner, std::string_view file) {
-  // The shell's verbs may be carried out by COM objects in this thread.
+void Win32Platform::InitializeCom() {
   if (!com_initialized_) {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     com_initialized_ = true;
   }
+}
+
+void Win32Platform::OpenWithShell(platform::Handle owner, std::string_view file) {
+  InitializeCom();
   // The result is not examined: a target nothing can open fails silently.
   ::ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", Widen(file).c_str(), L"", L"", SW_SHOW);
+}
+
+void Win32Platform::ShowInFolder(platform::Handle owner, std::string_view path) {
+  InitializeCom();
+  const std::wstring wide = Widen(path);
+  PIDLIST_ABSOLUTE item = nullptr;
+  bool shown = false;
+  if (SUCCEEDED(::SHParseDisplayName(wide.c_str(), nullptr, &item, 0, nullptr))) {
+    shown = SUCCEEDED(::SHOpenFolderAndSelectItems(item, 0, nullptr, 0));
+    ::CoTaskMemFree(item);
+  }
+  if (!shown) {
+    // Explorer does the same when asked on its command line. Its answer is
+    // not examined.
+    const std::wstring arguments = L"/select,\"" + wide + L"\"";
+    ::ShellExecuteW(reinterpret_cast<HWND>(owner), nullptr, L"explorer.exe", arguments.c_str(),
+                    nullptr, SW_SHOW);
+  }
+}
+
+std::string Win32Platform::ProgramFileExtensions() {
+  const DWORD size = ::GetEnvironmentVariableW(L"PATHEXT", nullptr, 0);
+  if (size == 0) {
+    return {};
+  }
+  std::wstring value(size, L'\0');
+  value.resize(::GetEnvironmentVariableW(L"PATHEXT", value.data(), size));
+  return Narrow(value);
 }
 
 bool Win32Platform::PathExists(const std::string& path) {

@@ -34,6 +34,8 @@ class Win32Platform final : public platform::Platform {
   std::unique_ptr<platform::ClipboardListener> ListenToClipboard() override;
   void SetMousePointer(platform::MousePointer pointer) override;
   void OpenWithShell(platform::Handle owner, std::string_view file) override;
+  void ShowInFolder(platform::Handle owner, std::string_view path) override;
+  std::string ProgramFileExtensions() override;
   bool PathExists(const std::string& path) override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
   std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
@@ -54,6 +56,8 @@ class Win32Platform final : public platform::Platform {
 
  private:
   std::wstring ModulePath();
+  // The shell's verbs may be carried out by COM objects in this thread.
+  void InitializeCom();
 
   UniqueHandle instance_mutex_;
   std::string product_name_;
