@@ -78,6 +78,9 @@ struct Result {
 }  // namespace
 
 struct ClipboardReader::Shared {
+  explicit Shared(Converter converter) : convert(std::move(converter)) {}
+
+  const Converter convert;
   std::mutex mutex;
   std::condition_variable wake;  // a read was asked for, or the reader ends
   std::condition_variable done;  // a read has ended
@@ -163,7 +166,7 @@ struct ClipboardReader::Shared {
       const std::size_t capacity = data.size() / sizeof(wchar_t);
       chars.assign(start, std::find(start, start + capacity, L'\0'));
     }
-    text.text = Narrow(chars);
+    text.text = convert(chars);
     result.outcome = Outcome::kText;
     return result;
   }
@@ -211,6 +214,9 @@ struct ClipboardReader::Shared {
   }
 };
 
+ClipboardReader::ClipboardReader(Converter convert)
+    : convert_(convert ? std::move(convert) : Converter(&Narrow)) {}
+
 ClipboardReader::~ClipboardReader() {
   if (!shared_) {
     return;
@@ -224,7 +230,7 @@ ClipboardReader::~ClipboardReader() {
 
 platform::ClipboardText ClipboardReader::Read() {
   if (!shared_) {
-    shared_ = std::make_shared<Shared>();
+    shared_ = std::make_shared<Shared>(convert_);
     std::thread([shared = shared_] { shared->Run(); }).detach();
   }
   const DWORD sequence = ::GetClipboardSequenceNumber();

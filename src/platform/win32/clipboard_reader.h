@@ -4,7 +4,10 @@
 // than a moment.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 
@@ -12,8 +15,13 @@ namespace wendora::win32 {
 
 class ClipboardReader {
  public:
-  // The reading thread starts with the first read.
-  ClipboardReader() = default;
+  // Turns the clipboard's text into the program's UTF-8; it may throw, for
+  // want of memory, and then the read counts as failed.
+  using Converter = std::function<std::string(std::wstring_view)>;
+
+  // The reading thread starts with the first read. The converter is the
+  // usual one but for tests.
+  explicit ClipboardReader(Converter convert = {});
   ~ClipboardReader();
   ClipboardReader(const ClipboardReader&) = delete;
   ClipboardReader& operator=(const ClipboardReader&) = delete;
@@ -27,6 +35,7 @@ class ClipboardReader {
   struct Shared;
 
  private:
+  Converter convert_;
   std::shared_ptr<Shared> shared_;
 };
 
