@@ -1,6 +1,6 @@
-// The current settings: nine program-wide values, named as their keys in the
-// settings file, filled from the file at start-up and written back at
-// shut-down.
+// The current settings: program-wide values, named as their keys in the
+// settings file, filled from the file at start-up; the nine of the original
+// design (and those added since) are written back at shut-down.
 #pragma once
 
 #include <cstdint>

@@ -707,6 +707,29 @@ TEST_F(WatchTest, AHugeTextIsNotKeptWhileItLiesOnTheClipboard) {
   EXPECT_EQ(Shows(), 0);
   Copy("http://short/");
   EXPECT_EQ(Shows(), 1);
+
+  // An address longer than what is kept whole, but short enough to open
+  // (Japanese takes three bytes a character): copied again it is not new;
+  // another of the same length, differing in one character anywhere, is.
+  std::string japanese;
+  for (int i = 0; i < 30000; ++i) {
+    japanese += "あ";
+  }
+  const std::string long_address = "http://" + japanese;
+  ASSERT_GT(long_address.size(), SeenText::kKeptWhole);
+  Copy(long_address);
+  EXPECT_EQ(Shows(), 2);
+  Copy(long_address);
+  EXPECT_EQ(Shows(), 2);
+  int shows = 2;
+  for (const std::size_t at :
+       {std::size_t{7}, long_address.size() / 2 + 1, long_address.size() - 3}) {
+    std::string other = long_address;
+    other.replace(at, 3, "い");
+    ASSERT_EQ(other.size(), long_address.size());
+    Copy(other);
+    EXPECT_EQ(Shows(), ++shows) << at;
+  }
 }
 
 TEST_F(WatchTest, CopiesFromListedProgramsAreNotAnnounced) {
