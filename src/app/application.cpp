@@ -45,17 +45,32 @@ void Application::RunStartUpSteps() {
   frmMain_->Load();
   tray_icon_ = std::make_unique<TaskTrayIcon>(platform_, settings_);
   frmSettings_ = std::make_unique<FrmSettings>(platform_, settings_, *frmMain_, *tray_icon_);
+  start_with_windows_ = std::make_unique<StartWithWindows>(platform_);
   trayMenu_ = std::make_unique<TrayMenu>(
-      platform_, tray_icon_->handle(), [this] { frmSettings_->ShowModeless(); },
-      [this] { ExitApplication(); });
+      platform_, tray_icon_->handle(),
+      TrayMenuActions{[this] { frmSettings_->ShowModeless(); }, [this] { ExitApplication(); },
+                      [this] { return settings_.Paused; },
+                      [this](bool paused) { watchCycle_->SetPaused(paused); }},
+      *start_with_windows_);
   watchCycle_ = std::make_unique<WatchCycle>(
       platform_, settings_, *frmMain_,
-      WatchHooks{[this] { ExitApplication(); }, [this] { return frmSettings_->ShowModal(); }});
+      WatchHooks{[this] { ExitApplication(); },
+                 [this] { return frmSettings_->ShowModal(); },
+                 [this](bool paused) { tray_icon_->ShowPaused(paused); },
+                 {}});
   frmMain_->on_mouse_up = [this](int button) {
     RunGuarded(platform_, [&] { watchCycle_->HandleAnnounceClick(button); });
   };
   tray_icon_->on_menu_requested = [this] { RunGuarded(platform_, [&] { trayMenu_->ShowMenu(); }); };
 
+  // The program's folder may have moved since Windows was told to start it.
+  try {
+    start_with_windows_->MendMovedEntry();
+  } catch (const RuntimeError& error) {
+    platform_.ShowMessageBox(error.description(), platform_.ProductName(),
+                             platform::MessageBoxKind::kOkExclamation, 0);
+  }
+  tray_icon_->ShowPaused(settings_.Paused);
   if (settings_.ShowTaskTrayIcon == 1) {
     tray_icon_->Show();
   }

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "settings_dialog/frm_settings.h"
+#include "tray/start_with_windows.h"
 #include "tray/task_tray.h"
 #include "tray/tray_menu.h"
 #include "watcher/watch_cycle.h"
@@ -32,6 +33,7 @@ class Application {
   FrmMain& frmMain() { return *frmMain_; }
   WatchCycle& watchCycle() { return *watchCycle_; }
   FrmSettings& frmSettings() { return *frmSettings_; }
+  StartWithWindows& startWithWindows() { return *start_with_windows_; }
 
  private:
   void RunStartUpSteps();
@@ -44,6 +46,7 @@ class Application {
   // Each of these refers to those declared before it.
   std::unique_ptr<FrmMain> frmMain_;
   std::unique_ptr<TaskTrayIcon> tray_icon_;
+  std::unique_ptr<StartWithWindows> start_with_windows_;
   std::unique_ptr<FrmSettings> frmSettings_;
   std::unique_ptr<TrayMenu> trayMenu_;
   std::unique_ptr<WatchCycle> watchCycle_;

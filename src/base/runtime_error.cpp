@@ -14,6 +14,8 @@ std::string ErrorDescription(int number) {
       return "型が一致しません。";
     case kErrInternal:
       return "内部エラーです。";
+    case kErrPathFileAccess:
+      return "パス/ファイル アクセス エラーです。";
     case kErrCantOpenClipboard:
       return "クリップボードを開けません。";
     default:

@@ -13,6 +13,7 @@ enum ErrorNumber : int {
   kErrSubscriptOutOfRange = 9,
   kErrTypeMismatch = 13,
   kErrInternal = 51,
+  kErrPathFileAccess = 75,
   kErrCantOpenClipboard = 521,
 };
 

@@ -137,6 +137,10 @@ class NotifyIcon {
   virtual void Show() = 0;
   virtual void Remove() = 0;
 
+  // Changes the tip, and whether the icon is shown greyed (as for a program
+  // that is paused); an icon in the notification area changes at once.
+  virtual void SetLook(std::string_view tip, bool greyed) = 0;
+
   // The user released the right mouse button over the icon: the menu is
   // asked for. Nothing else the mouse does over the icon is reported.
   std::function<void()> on_menu_requested;
@@ -287,6 +291,14 @@ struct DialogDesign {
 
 struct MenuItem {
   std::string caption;  // empty: a separator
+  bool checked = false;
+};
+
+// The program's entry among those that Windows starts when the user logs on.
+struct LogonStart {
+  bool present = false;   // an entry of that name exists
+  std::string command;    // the command line it starts
+  bool disabled = false;  // the user turned it off in the system's list of start-up programs
 };
 
 class Platform {
@@ -371,6 +383,16 @@ class Platform {
   // with the default item in bold; returns when it closes, with the index of
   // the chosen item, or -1 when none was chosen.
   virtual int ShowPopupMenu(Handle owner, const std::vector<MenuItem>& items, int default_item) = 0;
+
+  // The entry of that name among the programs that Windows starts at the
+  // user's logon: read it, write its command line, turn it on where the
+  // system's list of start-up programs has it off, delete it (deleting one
+  // that is not there does nothing). A failure raises a run-time error whose
+  // description is the system's message.
+  virtual LogonStart ReadLogonStart(std::string_view name) = 0;
+  virtual void WriteLogonStart(std::string_view name, std::string_view command) = 0;
+  virtual void EnableLogonStart(std::string_view name) = 0;
+  virtual void DeleteLogonStart(std::string_view name) = 0;
 
   // The system's colour dialog, modal to the owner, offering the sixteen
   // custom colours; the chosen colour, or -1 when it was cancelled.

@@ -32,6 +32,7 @@ CurrentSettings ReadSettings(platform::Platform& platform) {
   s.BottomColorR = ReadColor(platform, file, "BottomColorR", "98");
   s.BottomColorG = ReadColor(platform, file, "BottomColorG", "255");
   s.BottomColorB = ReadColor(platform, file, "BottomColorB", "98");
+  s.Paused = ToUInt8(ReadINI(platform, kSettingsSection, "Paused", "0", file)) != 0;
   s.IgnoreCopiesFrom = ReadINI(platform, kSettingsSection, "IgnoreCopiesFrom", "", file);
   return s;
 }
@@ -50,6 +51,7 @@ void WriteSettings(platform::Platform& platform, const CurrentSettings& s) {
   write("BottomColorR", s.BottomColorR);
   write("BottomColorG", s.BottomColorG);
   write("BottomColorB", s.BottomColorB);
+  write("Paused", s.Paused ? 1 : 0);
 }
 
 }  // namespace wendora

@@ -22,6 +22,8 @@ struct CurrentSettings {
   std::int16_t BottomColorB = 0;
   std::uint8_t ShowTaskTrayIcon = 0;  // 1: the tray icon is shown
   std::uint8_t DefaultAction = 0;     // 0: run when the countdown ends, 1: only on a click
+  // Whether the watch is paused: no address or path is announced.
+  bool Paused = false;
   // Optional, read at start-up and never written: the programs whose copies
   // are not announced, their file names separated by ";".
   std::string IgnoreCopiesFrom;
@@ -33,11 +35,11 @@ inline constexpr const char* kSettingsSection = "Settings";
 std::string SettingsFilePath(platform::Platform& platform);
 
 // The nine reads, in their fixed order, each converted to its setting's type,
-// then the optional list of ignored programs. Raises error 13 or 6 for a
-// value that does not convert.
+// then the optional ones: the pause and the list of ignored programs. Raises
+// error 13 or 6 for a value that does not convert.
 CurrentSettings ReadSettings(platform::Platform& platform);
 
-// The nine writes, in the same order, as plain decimal text.
+// The nine writes, in the same order, as plain decimal text, then the pause.
 void WriteSettings(platform::Platform& platform, const CurrentSettings& settings);
 
 }  // namespace wendora

@@ -11,6 +11,7 @@
 namespace wendora {
 
 inline constexpr const char* kTrayTip = "Tamberlyn Wendora";
+inline constexpr const char* kPausedTrayTip = "Tamberlyn Wendora (一時停止中)";
 
 class TaskTrayIcon {
  public:
@@ -19,6 +20,8 @@ class TaskTrayIcon {
   void Show() { icon_->Show(); }
   // Removing an icon that is not there does nothing.
   void Hide() { icon_->Remove(); }
+  // A paused program's icon is greyed, and its tip says so.
+  void ShowPaused(bool paused) { icon_->SetLook(paused ? kPausedTrayTip : kTrayTip, paused); }
 
   // The window that owns the icon's menu.
   platform::Handle handle() const { return icon_->handle(); }

@@ -3,14 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "base/runtime_error.h"
+
 namespace wendora {
 namespace {
 
-enum MenuIndex { kSettingItem = 0, kTopicItem = 1, kLineItem = 2, kExitItem = 3 };
-
-std::vector<platform::MenuItem> MenuItems() {
-  return {{"設定(&S)"}, {"ヘルプ(&T)"}, {""}, {"Wendora の終了(&X)"}};
-}
+enum MenuIndex {
+  kSettingItem = 0,
+  kTopicItem = 1,
+  kPauseItem = 2,
+  kStartWithWindowsItem = 3,
+  kLineItem = 4,
+  kExitItem = 5,
+};
 
 std::string WithoutExtension(const std::string& name) {
   const std::size_t dot = name.find_last_of('.');
@@ -19,24 +24,37 @@ std::string WithoutExtension(const std::string& name) {
 
 }  // namespace
 
-TrayMenu::TrayMenu(platform::Platform& platform, platform::Handle owner,
-                   std::function<void()> show_settings, std::function<void()> exit_application)
+TrayMenu::TrayMenu(platform::Platform& platform, platform::Handle owner, TrayMenuActions actions,
+                   StartWithWindows& start_with_windows)
     : platform_(platform),
       owner_(owner),
-      show_settings_(std::move(show_settings)),
-      exit_application_(std::move(exit_application)) {}
+      actions_(std::move(actions)),
+      start_with_windows_(start_with_windows) {}
 
 void TrayMenu::ShowMenu() {
+  const std::vector<platform::MenuItem> items = {
+      {"設定(&S)", false},
+      {"ヘルプ(&T)", false},
+      {"一時停止(&P)", actions_.paused()},
+      {"Windows の起動時に開始(&W)", StartsWithWindows()},
+      {"", false},
+      {"Wendora の終了(&X)", false}};
   // The menu closes when the user clicks elsewhere only if its owner is in
   // the foreground.
   platform_.SetForegroundWindow(owner_);
   platform_.DoEvents();
-  switch (platform_.ShowPopupMenu(owner_, MenuItems(), kSettingItem)) {
+  switch (platform_.ShowPopupMenu(owner_, items, kSettingItem)) {
     case kSettingItem:
       mnuSetting_Click();
       break;
     case kTopicItem:
       mnuTopic_Click();
+      break;
+    case kPauseItem:
+      mnuPause_Click();
+      break;
+    case kStartWithWindowsItem:
+      mnuStartWithWindows_Click();
       break;
     case kExitItem:
       mnuExitWendora_Click();
@@ -47,7 +65,7 @@ void TrayMenu::ShowMenu() {
 }
 
 void TrayMenu::mnuSetting_Click() {
-  show_settings_();
+  actions_.show_settings();
 }
 
 void TrayMenu::mnuTopic_Click() {
@@ -57,8 +75,34 @@ void TrayMenu::mnuTopic_Click() {
                                       WithoutExtension(platform_.ExecutableName()) + ".chm");
 }
 
+void TrayMenu::mnuPause_Click() {
+  actions_.set_paused(!actions_.paused());
+}
+
+void TrayMenu::mnuStartWithWindows_Click() {
+  try {
+    start_with_windows_.Toggle();
+  } catch (const RuntimeError& error) {
+    Warn(error.description());
+  }
+}
+
 void TrayMenu::mnuExitWendora_Click() {
-  exit_application_();
+  actions_.exit_application();
+}
+
+bool TrayMenu::StartsWithWindows() {
+  try {
+    return start_with_windows_.Enabled();
+  } catch (const RuntimeError& error) {
+    Warn(error.description());
+    return false;
+  }
+}
+
+void TrayMenu::Warn(const std::string& text) {
+  platform_.ShowMessageBox(text, platform_.ProductName(), platform::MessageBoxKind::kOkExclamation,
+                           0);
 }
 
 }  // namespace wendora

@@ -79,6 +79,12 @@ Classification ClassifyClipboardText(std::string_view text) {
   if (text == kExitCommand) {
     return {ClipTextKind::ExitCommand, {}, ModeRule::FollowDefaultAction};
   }
+  if (text == kPauseCommand) {
+    return {ClipTextKind::PauseCommand, {}, ModeRule::FollowDefaultAction};
+  }
+  if (text == kResumeCommand) {
+    return {ClipTextKind::ResumeCommand, {}, ModeRule::FollowDefaultAction};
+  }
   return {};
 }
 

@@ -16,6 +16,8 @@ enum class ClipTextKind {
   IgnoredCommand,
   ChangeSettingCommand,
   ExitCommand,
+  PauseCommand,
+  ResumeCommand,
   NotRecognised,
 };
 
@@ -34,6 +36,8 @@ struct Classification {
 inline constexpr std::string_view kWaitTimeCommand = "WendoraWaitTime=";
 inline constexpr std::string_view kChangeSettingCommand = "WendoraChangeSetting";
 inline constexpr std::string_view kExitCommand = "ExitWendora";
+inline constexpr std::string_view kPauseCommand = "WendoraPause";
+inline constexpr std::string_view kResumeCommand = "WendoraResume";
 
 // The longest address or path the shell can open, in UTF-16 units. A longer
 // one is not recognised.

@@ -25,6 +25,10 @@ constexpr const char* kCommandAnnounce = "Wendora の命令語がクリップボ
 constexpr const char* kWaitTimeTitle = "待ち時間の変更";
 constexpr const char* kExitTitle = "アプリケーションの終了";
 constexpr const char* kExitAnnounce = "このアプリケーションを終了します。";
+constexpr const char* kPauseTitle = "クリップボード監視の一時停止";
+constexpr const char* kPauseAnnounce = "クリップボードの監視を一時停止します。";
+constexpr const char* kResumeTitle = "クリップボード監視の再開";
+constexpr const char* kResumeAnnounce = "クリップボードの監視を再開します。";
 constexpr const char* kBusy = "実行しています。しばらくお待ちください。";
 constexpr const char* kMissingPath =
     "このパスは、ローカル ディスク内に存在しないファイル、またはフォルダを指しています。";
@@ -258,7 +262,13 @@ bool WatchCycle::HandleNewText(const std::string& text, bool ignored) {
     case ClipTextKind::Url:
     case ClipTextKind::Path:
     case ClipTextKind::LooseUrl:
-      Announce(c);
+      // Paused, or the user busy with something full-screen: the copy
+      // counts as seen, as text that is not recognised does.
+      if (settings_.Paused || (hooks_.quiet_now && hooks_.quiet_now())) {
+        Reset();
+      } else {
+        Announce(c);
+      }
       break;
     case ClipTextKind::WaitTimeCommand: {
       // The value is kept as a number, however long its text.
@@ -273,6 +283,13 @@ bool WatchCycle::HandleNewText(const std::string& text, bool ignored) {
     case ClipTextKind::ExitCommand:
       AnnounceCommand(kExitTitle, std::string(kCommandAnnounce) + kExitAnnounce,
                       Action::ExitProgram);
+      break;
+    case ClipTextKind::PauseCommand:
+      AnnounceCommand(kPauseTitle, std::string(kCommandAnnounce) + kPauseAnnounce, Action::Pause);
+      break;
+    case ClipTextKind::ResumeCommand:
+      AnnounceCommand(kResumeTitle, std::string(kCommandAnnounce) + kResumeAnnounce,
+                      Action::Resume);
       break;
     case ClipTextKind::ChangeSettingCommand:
       // While the open dialog waits on its colour chooser or a warning, the
@@ -358,8 +375,14 @@ void WatchCycle::RunOut() {
       Reset();
       break;
     case Action::SetWaitTime:
+    case Action::Pause:
+    case Action::Resume:
       if (run) {
-        ApplyWaitTime();
+        if (state_.PendingAction == Action::SetWaitTime) {
+          ApplyWaitTime();
+        } else {
+          ApplyPause(state_.PendingAction == Action::Pause);
+        }
       }
       Reset();
       break;
@@ -407,6 +430,23 @@ void WatchCycle::ApplyWaitTime() {
   platform_.DoEvents();
   // The announced value, not whatever the clipboard holds after the yield.
   settings_.WaitTime = new_wait_time_;
+}
+
+void WatchCycle::ApplyPause(bool paused) {
+  frmMain_.SetCountdownText("");
+  platform_.DoEvents();
+  SetPaused(paused);
+}
+
+void WatchCycle::SetPaused(bool paused) {
+  settings_.Paused = paused;
+  if (paused) {
+    Reset();
+  }
+  if (hooks_.paused_changed) {
+    hooks_.paused_changed(paused);
+  }
+  ScheduleTicks();
 }
 
 void WatchCycle::HandleAnnounceClick(int button) {

@@ -29,6 +29,11 @@ struct WatchHooks {
   // The settings command word: shows the settings dialog modally and returns
   // when it has closed; false when it cannot be shown now.
   std::function<bool()> change_settings;
+  // The watch was paused or resumed.
+  std::function<void(bool paused)> paused_changed;
+  // Whether the user would not want to be interrupted now (a full-screen
+  // program in front, a presentation): addresses are then not announced.
+  std::function<bool()> quiet_now;
 };
 
 class WatchCycle {
@@ -52,6 +57,11 @@ class WatchCycle {
 
   // A mouse button released on the banner: 1 left, 2 right, 4 middle.
   void HandleAnnounceClick(int button);
+
+  // While paused, no address or path is announced: such a copy counts as
+  // seen. Pausing ends a running announcement; command words still work.
+  void SetPaused(bool paused);
+  bool Paused() const { return settings_.Paused; }
 
   const WatchState& state() const { return state_; }
 
@@ -81,6 +91,7 @@ class WatchCycle {
   void RunOut();
   void OpenTarget(Action kind);
   void ApplyWaitTime();
+  void ApplyPause(bool paused);
   void BeginAnnouncement();
   void Reset();
   Mode ModeFromDefaultAction() const;

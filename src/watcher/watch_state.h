@@ -15,6 +15,8 @@ enum class Action : std::uint8_t {
   OpenURL = 1,
   OpenPath = 2,
   SetWaitTime = 10,
+  Pause = 20,
+  Resume = 21,
   ExitProgram = 255,
 };
 

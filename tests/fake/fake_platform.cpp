@@ -480,4 +480,41 @@ std::int32_t FakePlatform::PickColor(platform::Handle owner, platform::Color ini
   return choice;
 }
 
+namespace {
+
+void FailIfTold(const std::string& failure) {
+  if (!failure.empty()) {
+    throw RuntimeError(kErrPathFileAccess, failure);
+  }
+}
+
+}  // namespace
+
+platform::LogonStart FakePlatform::ReadLogonStart(std::string_view name) {
+  calls.push_back("ReadLogonStart " + std::string(name));
+  FailIfTold(logon_failure);
+  const auto found = logon_starts.find(std::string(name));
+  return found == logon_starts.end() ? platform::LogonStart{} : found->second;
+}
+
+void FakePlatform::WriteLogonStart(std::string_view name, std::string_view command) {
+  calls.push_back("WriteLogonStart " + std::string(name) + " " + std::string(command));
+  FailIfTold(logon_failure);
+  platform::LogonStart& entry = logon_starts[std::string(name)];
+  entry.present = true;
+  entry.command = std::string(command);
+}
+
+void FakePlatform::EnableLogonStart(std::string_view name) {
+  calls.push_back("EnableLogonStart " + std::string(name));
+  FailIfTold(logon_failure);
+  logon_starts[std::string(name)].disabled = false;
+}
+
+void FakePlatform::DeleteLogonStart(std::string_view name) {
+  calls.push_back("DeleteLogonStart " + std::string(name));
+  FailIfTold(logon_failure);
+  logon_starts.erase(std::string(name));
+}
+
 }  // namespace wendora::fake

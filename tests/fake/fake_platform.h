@@ -127,6 +127,10 @@ class FakeNotifyIcon final : public platform::NotifyIcon {
   platform::Handle handle() const override { return handle_; }
   void Show() override;
   void Remove() override;
+  void SetLook(std::string_view new_tip, bool is_greyed) override {
+    tip = std::string(new_tip);
+    greyed = is_greyed;
+  }
   // What the user and the shell do.
   void RequestMenu() {
     if (on_menu_requested) {
@@ -141,6 +145,7 @@ class FakeNotifyIcon final : public platform::NotifyIcon {
   }
 
   std::string tip;
+  bool greyed = false;
   bool shown = false;
 
  private:
@@ -273,6 +278,11 @@ class FakePlatform final : public platform::Platform {
   std::set<std::string> existing_paths;  // for PathExists, besides the files
   std::string program_extensions = ".COM;.EXE;.BAT;.CMD;.VBS;.VBE;.JS;.JSE;.WSF;.WSH;.MSC";
 
+  // The programs Windows starts at logon, by name; while logon_failure is
+  // set, every access to them fails with that message.
+  std::map<std::string, platform::LogonStart> logon_starts;
+  std::string logon_failure;
+
   // Answers for the next message boxes; OK when none is queued.
   std::deque<platform::MessageBoxResult> message_box_answers;
 
@@ -377,6 +387,10 @@ class FakePlatform final : public platform::Platform {
                     int default_item) override;
   std::int32_t PickColor(platform::Handle owner, platform::Color initial,
                          const std::array<platform::Color, 16>& custom_colors) override;
+  platform::LogonStart ReadLogonStart(std::string_view name) override;
+  void WriteLogonStart(std::string_view name, std::string_view command) override;
+  void EnableLogonStart(std::string_view name) override;
+  void DeleteLogonStart(std::string_view name) override;
 
   int ToPixelsX(double twips) const;
   int ToPixelsY(double twips) const;

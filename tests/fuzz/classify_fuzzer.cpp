@@ -143,6 +143,12 @@ Expected Recognise(std::string_view text) {
   if (text == wendora::kExitCommand) {
     return {ClipTextKind::ExitCommand, {}, kDefault};
   }
+  if (text == wendora::kPauseCommand) {
+    return {ClipTextKind::PauseCommand, {}, kDefault};
+  }
+  if (text == wendora::kResumeCommand) {
+    return {ClipTextKind::ResumeCommand, {}, kDefault};
+  }
   return {ClipTextKind::NotRecognised, {}, ModeRule::None};
 }
 

@@ -127,8 +127,11 @@ TEST(Classify, CommandWordsAreExactAndCaseSensitive) {
   EXPECT_EQ(ClassifyClipboardText("wendorawaittime=5").kind, ClipTextKind::NotRecognised);
   EXPECT_EQ(ClassifyClipboardText("WendoraChangeSetting").kind, ClipTextKind::ChangeSettingCommand);
   EXPECT_EQ(ClassifyClipboardText("ExitWendora").kind, ClipTextKind::ExitCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraPause").kind, ClipTextKind::PauseCommand);
+  EXPECT_EQ(ClassifyClipboardText("WendoraResume").kind, ClipTextKind::ResumeCommand);
   for (const char* text : {"exitwendora", "ExitWendora ", "ExitWendora\r\n", " ExitWendora",
-                           "WendoraChangeSettings"}) {
+                           "WendoraChangeSettings", "wendorapause", "WendoraPause ",
+                           "WendoraPause\n", "WENDORARESUME", " WendoraResume", "WendoraResumed"}) {
     EXPECT_EQ(ClassifyClipboardText(text).kind, ClipTextKind::NotRecognised) << text;
   }
 }

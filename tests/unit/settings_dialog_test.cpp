@@ -279,14 +279,16 @@ TEST_F(TrayTest, TheMenuBelongsToTheIcon) {
   RequestMenu();
   ASSERT_EQ(platform_.menus.size(), 1u);
   EXPECT_EQ(platform_.calls,
-            (std::vector<std::string>{"SetForegroundWindow", "DoEvents", "ShowPopupMenu"}));
+            (std::vector<std::string>{"ReadLogonStart Wendora", "SetForegroundWindow", "DoEvents",
+                                      "ShowPopupMenu"}));
   EXPECT_EQ(platform_.foreground_requests[0], TrayIcon().handle());
   std::vector<std::string> captions;
   for (const auto& item : platform_.menus[0]) {
     captions.push_back(item.caption);
   }
   EXPECT_EQ(captions,
-            (std::vector<std::string>{"設定(&S)", "ヘルプ(&T)", "", "Wendora の終了(&X)"}));
+            (std::vector<std::string>{"設定(&S)", "ヘルプ(&T)", "一時停止(&P)",
+                                      "Windows の起動時に開始(&W)", "", "Wendora の終了(&X)"}));
   EXPECT_EQ(platform_.menu_defaults[0], 0);
 }
 
@@ -311,7 +313,7 @@ TEST_F(TrayTest, HelpOpensTheFileNamedAfterTheProgram) {
   EXPECT_EQ(call.owner, TrayIcon().handle());
 
   platform_.executable_name = "Renamed.Tool.exe";
-  platform_.menu_choices = {1, 2, -1};
+  platform_.menu_choices = {1, 4, -1};
   RequestMenu();
   RequestMenu();  // the separator
   RequestMenu();  // nothing chosen
@@ -322,7 +324,7 @@ TEST_F(TrayTest, HelpOpensTheFileNamedAfterTheProgram) {
 TEST_F(TrayTest, ExitSavesAndEnds) {
   Start();
   app_->settings().WaitTime = 9;
-  platform_.menu_choices = {3};
+  platform_.menu_choices = {5};
   EXPECT_THROW(RequestMenu(), ProcessExited);
   EXPECT_EQ(IconCalls().back(), "remove");
   EXPECT_EQ(platform_.files[platform_.SettingsFile()].substr(0, 24),

@@ -43,8 +43,9 @@ TEST_F(StartUpTest, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
   EXPECT_EQ(std::tie(s.BottomColorR, s.BottomColorG, s.BottomColorB), std::make_tuple(98, 255, 98));
   EXPECT_EQ(CountCalls("ReplaceFile"), 0u);
   EXPECT_TRUE(platform_.files.empty());
-  // The nine settings, then the optional list of ignored programs.
-  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 10u);
+  // The nine settings, then the optional pause and list of ignored programs.
+  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 11u);
+  EXPECT_FALSE(s.Paused);
   EXPECT_EQ(s.IgnoreCopiesFrom, "");
   EXPECT_EQ(platform_.message_boxes.size(), 0u);
 }
@@ -187,16 +188,16 @@ class ShutDownTest : public StartUpTest {
   }
 };
 
-TEST_F(ShutDownTest, WritesTheNineKeysInOrderAndRemovesTheIcon) {
+TEST_F(ShutDownTest, WritesTheNineKeysAndThePauseInOrderAndRemovesTheIcon) {
   ASSERT_FALSE(StartEnds());
   app_->settings().WaitTime = -1;
   Exit();
   EXPECT_EQ(platform_.files[platform_.SettingsFile()],
             "[Settings]\r\nWaitTime=-1\r\nShowTaskTrayIcon=1\r\nDefaultAction=0\r\n"
             "TopColorR=255\r\nTopColorG=255\r\nTopColorB=255\r\n"
-            "BottomColorR=98\r\nBottomColorG=255\r\nBottomColorB=98\r\n");
+            "BottomColorR=98\r\nBottomColorG=255\r\nBottomColorB=98\r\nPaused=0\r\n");
   EXPECT_EQ(platform_.calls.front(), "NotifyIcon remove");
-  EXPECT_EQ(CountCalls("ReplaceFile"), 9u);
+  EXPECT_EQ(CountCalls("ReplaceFile"), 10u);
   EXPECT_EQ(platform_.calls.back(), "ExitProcess");
 }
 

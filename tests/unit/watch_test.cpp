@@ -1064,7 +1064,9 @@ TEST_F(WatchTest, AWaitingSettingsCommandIsDroppedByTheNextCopy) {
                                 }
                                 ++dialogs;
                                 return true;
-                              }});
+                              },
+                              {},
+                              {}});
   platform_.SetClipboard("WendoraChangeSetting");
   Tick();
   EXPECT_TRUE(Timer().running);  // the command waits on the timer

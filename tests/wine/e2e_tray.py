@@ -17,8 +17,6 @@ WARNING = "^Tamberlyn Wendora 2002$"
 WAIT_TIME_BOX = (120, 17)
 TRAY_CHECK_BOX = (14, 168)
 OK_BUTTON = (60, 198)
-# Where the items of the tray menu are, in 63rds of its height.
-MENU_ITEMS = {"settings": 11, "help": 27, "exit": 52}
 # Places in Wine's colour dialog.
 RED_IN_THE_COLOUR_DIALOG = (19, 49)
 OK_IN_THE_COLOUR_DIALOG = (50, 260)
@@ -47,24 +45,17 @@ class Tray(unittest.TestCase):
               + list(text) + ["Return"], name="type")
 
     def open_menu(self, s):
-        icon = s.tray_icon()
-        self.assertIsNotNone(icon, "no tray icon")
-        s.click(icon[0], icon[1], 3)
-        menus = s.wait_for(lambda: self.menus(s), timeout=10)
-        self.assertTrue(menus, "no menu")
-        return menus[0]
+        menu = s.open_tray_menu()
+        self.assertTrue(menu, "no menu")
+        return menu
 
     @staticmethod
     def menus(s):
-        """The program's visible popup menus (its only visible windows here)."""
-        stem = os.path.splitext(s.exe_name)[0]
-        return s.run(["xdotool", "search", "--onlyvisible", "--class", stem], name="menu")[1].split()
+        return s.menus()
 
-    def choose(self, s, menu, item):
-        """Clicks a menu item: the menu's owner is hidden, so under a window
-        manager the menu takes no keys sent from outside."""
-        x, y, width, height = s.geometry(menu)
-        s.click(x + width // 2, y + height * MENU_ITEMS[item] // 63, 1)
+    @staticmethod
+    def choose(s, menu, item):
+        s.choose_in_menu(menu, item)
 
     def test_settings_command_and_enter(self):
         with Program() as s:

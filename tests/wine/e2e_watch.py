@@ -196,7 +196,7 @@ class Watch(unittest.TestCase):
                 s.read(s.settings),
                 b"[Settings]\r\nWaitTime=3\r\nTopColorb=255\r\nShowTaskTrayIcon=1\r\n"
                 b"DefaultAction=0\r\nTopColorR=255\r\nTopColorG=255\r\nBottomColorR=98\r\n"
-                b"BottomColorG=255\r\nBottomColorB=98\r\n")
+                b"BottomColorG=255\r\nBottomColorB=98\r\nPaused=0\r\n")
             self.assertFalse(s.windows("Wine System Tray"))
 
 

@@ -233,11 +233,11 @@ class WineSession:
             stderr = f.read()
         return code, stdout, stderr
 
-    def start(self, args, name="start"):
+    def start(self, args, name="start", cwd=None):
         """Starts a command in the background; the session ends it on close."""
         out = open(self.path(name + ".out"), "wb")  # pylint: disable=consider-using-with
         child = subprocess.Popen(args, env=self.env(), stdout=out, stderr=out,
-                                 stdin=subprocess.DEVNULL)
+                                 stdin=subprocess.DEVNULL, cwd=cwd)
         out.close()
         self._children.append(child)
         return child
@@ -389,8 +389,8 @@ class ProgramSession(WineSession):
                 f.write(self.initial_settings)
         return self
 
-    def launch(self, *args, name="wendora"):
-        return self.start(["wine", self.exe] + list(args), name=name)
+    def launch(self, *args, name="wendora", cwd=None):
+        return self.start(["wine", self.exe] + list(args), name=name, cwd=cwd)
 
     def tray_icon(self):
         """Where the program's icon is: the first one in Wine's tray window."""
@@ -401,9 +401,36 @@ class ProgramSession(WineSession):
         where = self.geometry(trays[0])
         return where[0] + 10, where[1] + 10
 
-    def launch_resident(self, *args):
+    # Where the middles of the tray menu's items are, in 95ths of its height
+    # (16 pixels an item, 9 the separator, 3 each border at 96 DPI).
+    MENU_ITEMS = {"settings": 11, "help": 27, "pause": 43, "startup": 59, "exit": 84}
+    MENU_HEIGHT = 95
+
+    def menus(self):
+        """The program's visible popup menus (its only visible windows here)."""
+        stem = os.path.splitext(self.exe_name)[0]
+        return self.run(["xdotool", "search", "--onlyvisible", "--class", stem],
+                        name="menu")[1].split()
+
+    def open_tray_menu(self):
+        """Right-clicks the tray icon; the menu's window, or None."""
+        icon = self.tray_icon()
+        if icon is None:
+            return None
+        self.click(icon[0], icon[1], 3)
+        menus = self.wait_for(self.menus, timeout=10)
+        return menus[0] if menus else None
+
+    def choose_in_menu(self, menu, item):
+        """Clicks a menu item: the menu's owner is hidden, so under a window
+        manager the menu takes no keys sent from outside."""
+        x, y, width, height = self.geometry(menu)
+        self.click(x + width // 2, y + height * self.MENU_ITEMS[item] // self.MENU_HEIGHT, 1)
+        self.wait_for(lambda: not self.menus(), timeout=10)
+
+    def launch_resident(self, *args, cwd=None):
         """Starts the program and waits until its tray icon is up."""
-        program = self.launch(*args)
+        program = self.launch(*args, cwd=cwd)
         if not self.wait_for(lambda: self.windows("Wine System Tray"), timeout=30):
             raise AssertionError("the program never put up its tray icon")
         return program

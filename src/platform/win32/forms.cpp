@@ -68,6 +68,43 @@ UniqueWindow MakeWindow(DWORD ex_style, const wchar_t* window_class, std::wstrin
   return window;
 }
 
+UniqueIcon GreyedCopy(HICON icon) {
+  ICONINFO info{};
+  if (!::GetIconInfo(icon, &info)) {
+    return {};
+  }
+  const UniqueBitmap color(info.hbmColor);
+  const UniqueBitmap mask(info.hbmMask);
+  BITMAP size{};
+  if (!color || ::GetObjectW(color.get(), sizeof(size), &size) == 0) {
+    return {};
+  }
+  // The colours as 32-bit pixels, each made a light grey of its brightness.
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = size.bmWidth;
+  format.bmiHeader.biHeight = -size.bmHeight;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  std::vector<RGBQUAD> pixels(static_cast<std::size_t>(size.bmWidth) * size.bmHeight);
+  const ScreenDc screen;
+  if (::GetDIBits(screen.get(), color.get(), 0, size.bmHeight, pixels.data(), &format,
+                  DIB_RGB_COLORS) == 0) {
+    return {};
+  }
+  for (RGBQUAD& p : pixels) {
+    const int grey = (p.rgbRed * 30 + p.rgbGreen * 59 + p.rgbBlue * 11) / 100;
+    const auto light = static_cast<BYTE>(128 + grey / 2);
+    p.rgbRed = p.rgbGreen = p.rgbBlue = light;
+  }
+  const UniqueBitmap greyed(::CreateCompatibleBitmap(screen.get(), size.bmWidth, size.bmHeight));
+  ::SetDIBits(screen.get(), greyed.get(), 0, size.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+  ICONINFO made = info;
+  made.hbmColor = greyed.get();
+  return UniqueIcon(::CreateIconIndirect(&made));
+}
+
 COLORREF ToColorRef(platform::Color color) {
   return static_cast<COLORREF>(color & 0xFFFFFF);
 }
@@ -318,7 +355,7 @@ NOTIFYICONDATAW Win32NotifyIcon::Record() const {
   record.uID = kNotifyIconId;
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = kNotifyIconCallback;
-  record.hIcon = icon_.get();
+  record.hIcon = greyed_ && greyed_icon_ ? greyed_icon_.get() : icon_.get();
   tip_.copy(record.szTip, std::size(record.szTip) - 1);
   return record;
 }
@@ -328,11 +365,25 @@ void Win32NotifyIcon::Show() {
   // The shell's answer is not examined: a failed add leaves the program
   // running without an icon.
   ::Shell_NotifyIconW(NIM_ADD, &record);
+  shown_ = true;
 }
 
 void Win32NotifyIcon::Remove() {
   NOTIFYICONDATAW record = Record();
   ::Shell_NotifyIconW(NIM_DELETE, &record);
+  shown_ = false;
+}
+
+void Win32NotifyIcon::SetLook(std::string_view tip, bool greyed) {
+  tip_ = Widen(tip);
+  greyed_ = greyed;
+  if (greyed_ && !greyed_icon_) {
+    greyed_icon_ = GreyedCopy(icon_.get());
+  }
+  if (shown_) {
+    NOTIFYICONDATAW record = Record();
+    ::Shell_NotifyIconW(NIM_MODIFY, &record);  // not examined, as the add
+  }
 }
 
 LRESULT Win32NotifyIcon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

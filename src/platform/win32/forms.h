@@ -53,6 +53,10 @@ LRESULT CALLBACK ForwardToOwner(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
   return owner->HandleMessage(message, wparam, lparam);
 }
 
+// A grey copy of the icon, as for a program that is paused; null when it
+// cannot be made.
+UniqueIcon GreyedCopy(HICON icon);
+
 // Colours as GDI takes them.
 COLORREF ToColorRef(platform::Color color);
 COLORREF ToColorRef(platform::TextColor color);
@@ -238,6 +242,7 @@ class Win32NotifyIcon final : public platform::NotifyIcon {
   platform::Handle handle() const override;
   void Show() override;
   void Remove() override;
+  void SetLook(std::string_view tip, bool greyed) override;
 
   HWND window() const { return window_.get(); }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -247,6 +252,9 @@ class Win32NotifyIcon final : public platform::NotifyIcon {
 
   std::wstring tip_;
   UniqueIcon icon_;
+  UniqueIcon greyed_icon_;  // made when first needed
+  bool greyed_ = false;
+  bool shown_ = false;
   UINT taskbar_created_message_ = 0;
   UniqueWindow window_;
 };

@@ -382,7 +382,8 @@ int Win32Platform::ShowPopupMenu(platform::Handle owner,
     if (items[i].caption.empty()) {
       ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     } else {
-      ::AppendMenuW(menu.get(), MF_STRING, i + 1, Widen(items[i].caption).c_str());
+      ::AppendMenuW(menu.get(), MF_STRING | (items[i].checked ? MF_CHECKED : MF_UNCHECKED), i + 1,
+                    Widen(items[i].caption).c_str());
     }
   }
   ::SetMenuDefaultItem(menu.get(), static_cast<UINT>(default_item + 1), FALSE);

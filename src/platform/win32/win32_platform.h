@@ -47,6 +47,10 @@ class Win32Platform final : public platform::Platform {
                     int default_item) override;
   std::int32_t PickColor(platform::Handle owner, platform::Color initial,
                          const std::array<platform::Color, 16>& custom_colors) override;
+  platform::LogonStart ReadLogonStart(std::string_view name) override;
+  void WriteLogonStart(std::string_view name, std::string_view command) override;
+  void EnableLogonStart(std::string_view name) override;
+  void DeleteLogonStart(std::string_view name) override;
 
   // Dispatches window messages until the process ends.
   void RunMessageLoop();

@@ -1,0 +1,263 @@
+// What a resident program of today does beside its design: a pause, starting
+// with Windows, quiet over full-screen programs. Driven through the fake
+// platform.
+#include <gtest/gtest.h>
+
+#include "app_test.h"
+
+namespace wendora {
+namespace {
+
+constexpr int kPauseItem = 2;
+constexpr int kStartWithWindowsItem = 3;
+constexpr const char* kThisProgram = "\"C:\\Tools\\Wendora\\TWendora.exe\"";
+
+class DesktopTest : public AppTest {
+ protected:
+  // Opens the tray menu and chooses an item (-1: none); the menu as shown.
+  std::vector<platform::MenuItem> ChooseInMenu(int item) {
+    platform_.menu_choices = {item};
+    TrayIcon().RequestMenu();
+    return platform_.menus.back();
+  }
+  bool Checked(int item) { return ChooseInMenu(-1).at(static_cast<std::size_t>(item)).checked; }
+  bool Paused() { return app_->settings().Paused; }
+  int Shows() const { return static_cast<int>(CountCalls("Form.Show")); }
+  fake::FakeLabel& Label(platform::Label& label) { return static_cast<fake::FakeLabel&>(label); }
+  std::string Title() { return app_->frmMain().lblURL().Caption(); }
+  std::string Explanation() { return app_->frmMain().lblAnnounce().Caption(); }
+};
+
+// --- Pause ------------------------------------------------------------
+
+TEST_F(DesktopTest, ThePauseItemPausesAndResumes) {
+  Start();
+  EXPECT_FALSE(Checked(kPauseItem));
+  EXPECT_EQ(TrayIcon().tip, "Tamberlyn Wendora");
+  EXPECT_FALSE(TrayIcon().greyed);
+
+  ChooseInMenu(kPauseItem);
+  EXPECT_TRUE(Paused());
+  EXPECT_TRUE(Checked(kPauseItem));
+  EXPECT_EQ(TrayIcon().tip, "Tamberlyn Wendora (一時停止中)");
+  EXPECT_TRUE(TrayIcon().greyed);
+  EXPECT_TRUE(TrayIcon().shown);
+
+  // Nothing is announced, and what was copied meanwhile counts as seen.
+  Copy("http://while.paused/");
+  Copy("C:\\Windows");
+  Copy("a/b");
+  EXPECT_EQ(Shows(), 0);
+  EXPECT_TRUE(app_->watchCycle().state().LastClipboardText.Matches("a/b"));
+
+  ChooseInMenu(kPauseItem);
+  EXPECT_FALSE(Paused());
+  EXPECT_FALSE(Checked(kPauseItem));
+  EXPECT_EQ(TrayIcon().tip, "Tamberlyn Wendora");
+  EXPECT_FALSE(TrayIcon().greyed);
+  EXPECT_FALSE(TicksEnd(1000));
+  EXPECT_EQ(Shows(), 0);  // not announced on resume
+  Copy("a/b");
+  EXPECT_EQ(Shows(), 0);  // the same text as before
+  Copy("http://after.resume/");
+  EXPECT_EQ(Shows(), 1);
+}
+
+TEST_F(DesktopTest, PausingEndsARunningAnnouncement) {
+  Start();
+  Copy("http://running/");
+  EXPECT_TRUE(Form().visible);
+  ChooseInMenu(kPauseItem);
+  EXPECT_FALSE(Form().visible);
+  EXPECT_FALSE(TicksEnd(6000));
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_FALSE(Timer().running);
+}
+
+TEST_F(DesktopTest, ThePauseAndResumeCommandWords) {
+  Start();
+  Copy("WendoraPause");
+  EXPECT_EQ(Title(), "クリップボード監視の一時停止");
+  EXPECT_EQ(Explanation(),
+            "Wendora の命令語がクリップボードに格納されました。"
+            "クリップボードの監視を一時停止します。");
+  EXPECT_EQ(Label(app_->frmMain().lblCancelAnnounce()).Caption(),
+            "キャンセルする場合は 4秒以内にここを右クリックしてください。");
+  Tick(3900);
+  EXPECT_FALSE(Paused());
+  Tick(100);
+  EXPECT_TRUE(Paused());
+  EXPECT_TRUE(TrayIcon().greyed);
+  EXPECT_FALSE(Form().visible);
+
+  // The command words work while paused: resume, with its own line.
+  Copy("WendoraResume");
+  EXPECT_EQ(Title(), "クリップボード監視の再開");
+  EXPECT_EQ(Explanation(),
+            "Wendora の命令語がクリップボードに格納されました。クリップボードの監視を再開します。");
+  Tick(4000);
+  EXPECT_FALSE(Paused());
+  EXPECT_FALSE(TrayIcon().greyed);
+
+  // A right click cancels, as for any command.
+  Copy("WendoraPause");
+  app_->frmMain().lblURL().on_mouse_up(platform::kRightButton);
+  EXPECT_FALSE(TicksEnd(5000));
+  EXPECT_FALSE(Paused());
+}
+
+TEST_F(DesktopTest, InClickModeThePauseWaitsForALeftClick) {
+  Start("DefaultAction=1\r\n");
+  Copy("WendoraPause");
+  EXPECT_FALSE(TicksEnd(5000));
+  EXPECT_FALSE(Paused());
+  Copy("http://a/");
+  Copy("WendoraPause");
+  app_->frmMain().lblURL().on_mouse_up(platform::kLeftButton);
+  Tick();
+  EXPECT_TRUE(Paused());
+}
+
+TEST_F(DesktopTest, OtherCommandWordsWorkWhilePaused) {
+  Start("Paused=1\r\n");
+  Copy("WendoraWaitTime=9");
+  EXPECT_EQ(Shows(), 1);
+  Tick(4000);
+  EXPECT_EQ(app_->settings().WaitTime, 9);
+  Copy("ExitWendora");
+  EXPECT_TRUE(TicksEnd(9000));
+}
+
+TEST_F(DesktopTest, ThePauseIsKeptAcrossRestarts) {
+  Start("Paused=1\r\n");
+  EXPECT_TRUE(Paused());
+  // Greyed before it is first shown.
+  EXPECT_TRUE(TrayIcon().greyed);
+  EXPECT_EQ(TrayIcon().tip, "Tamberlyn Wendora (一時停止中)");
+  Copy("http://not.now/");
+  EXPECT_EQ(Shows(), 0);
+  EXPECT_THROW(app_->ExitApplication(), fake::ProcessExited);
+  const std::string& file = platform_.files[platform_.SettingsFile()];
+  EXPECT_NE(file.find("Paused=1\r\n"), std::string::npos) << file;
+  EXPECT_EQ(file.find("Paused=0"), std::string::npos) << file;
+
+  platform_ = fake::FakePlatform();
+  Start("Paused=0\r\n");
+  EXPECT_FALSE(Paused());
+  ChooseInMenu(kPauseItem);
+  EXPECT_THROW(app_->ExitApplication(), fake::ProcessExited);
+  EXPECT_NE(platform_.files[platform_.SettingsFile()].find("Paused=1\r\n"), std::string::npos);
+}
+
+// --- Start with Windows -------------------------------------------------
+
+TEST_F(DesktopTest, TheStartItemIsCheckedWhenWindowsStartsThisProgram) {
+  const struct {
+    std::optional<platform::LogonStart> entry;
+    bool checked;
+  } cases[] = {
+      {std::nullopt, false},
+      {platform::LogonStart{true, kThisProgram, false}, true},
+      {platform::LogonStart{true, "c:\\tools\\wendora\\twendora.EXE", false}, true},
+      {platform::LogonStart{true, "\"C:\\Tools\\Wendora\\TWendora.exe\" /debug", false}, true},
+      {platform::LogonStart{true, kThisProgram, true}, false},  // turned off by the user
+      {platform::LogonStart{true, "\"D:\\Other\\TWendora.exe\"", false}, false},
+      {platform::LogonStart{true, "C:\\Tools\\Wendora\\TWendora.exe.bak", false}, false},
+  };
+  for (const auto& c : cases) {
+    platform_ = fake::FakePlatform();
+    platform_.existing_paths.insert("D:\\Other\\TWendora.exe");  // another copy
+    if (c.entry) {
+      platform_.logon_starts["Wendora"] = *c.entry;
+    }
+    Start();
+    EXPECT_EQ(Checked(kStartWithWindowsItem), c.checked)
+        << (c.entry ? c.entry->command : std::string("none"));
+  }
+}
+
+TEST_F(DesktopTest, ChoosingTheStartItemWritesOrDeletesTheEntry) {
+  Start();
+  ChooseInMenu(kStartWithWindowsItem);
+  ASSERT_EQ(platform_.logon_starts.count("Wendora"), 1u);
+  EXPECT_EQ(platform_.logon_starts["Wendora"].command, kThisProgram);
+  EXPECT_TRUE(Checked(kStartWithWindowsItem));
+  ChooseInMenu(kStartWithWindowsItem);
+  EXPECT_EQ(platform_.logon_starts.count("Wendora"), 0u);
+  EXPECT_FALSE(Checked(kStartWithWindowsItem));
+
+  // Turned off in the system's list: choosing it turns it on again.
+  platform_.logon_starts["Wendora"] = {true, kThisProgram, true};
+  ChooseInMenu(kStartWithWindowsItem);
+  EXPECT_FALSE(platform_.logon_starts["Wendora"].disabled);
+  EXPECT_TRUE(Checked(kStartWithWindowsItem));
+  // Another program under the name: it is made to name this one.
+  platform_.logon_starts["Wendora"] = {true, "\"D:\\Other\\TWendora.exe\"", false};
+  ChooseInMenu(kStartWithWindowsItem);
+  EXPECT_EQ(platform_.logon_starts["Wendora"].command, kThisProgram);
+}
+
+TEST_F(DesktopTest, AnEntryLeftByAMovedFolderIsMended) {
+  const struct {
+    const char* command;
+    bool disabled;
+    bool exists;
+    const char* after;
+  } cases[] = {
+      // A copy of this program that is gone: the entry names this one.
+      {"\"D:\\Old\\TWendora.exe\"", false, false, kThisProgram},
+      {"\"D:\\Old\\TWendora.exe\" /debug", false, false, kThisProgram},
+      {"D:\\Old\\twendora.exe", true, false, kThisProgram},
+      // Another copy that exists, or another program: left alone.
+      {"\"D:\\Other\\TWendora.exe\"", false, true, "\"D:\\Other\\TWendora.exe\""},
+      {"\"D:\\Old\\Other.exe\"", false, false, "\"D:\\Old\\Other.exe\""},
+      {kThisProgram, false, true, kThisProgram},
+  };
+  for (const auto& c : cases) {
+    platform_ = fake::FakePlatform();
+    platform_.logon_starts["Wendora"] = {true, c.command, c.disabled};
+    if (c.exists) {
+      platform_.existing_paths.insert(StartWithWindows::ProgramOf(c.command));
+    }
+    Start();
+    EXPECT_EQ(platform_.logon_starts["Wendora"].command, c.after) << c.command;
+    EXPECT_EQ(platform_.logon_starts["Wendora"].disabled, c.disabled) << c.command;
+  }
+  // No entry: none is made.
+  platform_ = fake::FakePlatform();
+  Start();
+  EXPECT_TRUE(platform_.logon_starts.empty());
+  EXPECT_EQ(CountCalls("WriteLogonStart"), 0u);
+}
+
+TEST_F(DesktopTest, ARegistryFailureIsAWarningAndNothingElse) {
+  platform_.logon_failure = "アクセスが拒否されました。";
+  Start();
+  ASSERT_EQ(platform_.message_boxes.size(), 1u);  // the check at start-up
+  EXPECT_EQ(platform_.message_boxes[0].text, "アクセスが拒否されました。");
+  EXPECT_EQ(platform_.message_boxes[0].title, "Tamberlyn Wendora 2002");
+  EXPECT_EQ(platform_.message_boxes[0].kind, platform::MessageBoxKind::kOkExclamation);
+  EXPECT_TRUE(TrayIcon().shown);  // the program runs on
+  EXPECT_FALSE(Checked(kStartWithWindowsItem));
+  EXPECT_EQ(platform_.message_boxes.size(), 2u);
+  ChooseInMenu(kStartWithWindowsItem);
+  EXPECT_EQ(platform_.message_boxes.size(), 4u);  // opening the menu, then the choice
+  EXPECT_EQ(platform_.message_boxes.back().text, "アクセスが拒否されました。");
+  Copy("http://still.watching/");
+  EXPECT_EQ(Shows(), 1);
+}
+
+TEST(StartWithWindowsTest, TheProgramOfACommandLine) {
+  for (const auto& [command, program] : std::vector<std::pair<const char*, const char*>>{
+           {"\"C:\\Program Files\\W\\TWendora.exe\" /debug", "C:\\Program Files\\W\\TWendora.exe"},
+           {"C:\\Program Files\\W\\TWendora.exe", "C:\\Program Files\\W\\TWendora.exe"},
+           {"C:\\W\\TWendora.exe /debug", "C:\\W\\TWendora.exe"},
+           {"  \"C:\\W\\x.exe\"  ", "C:\\W\\x.exe"},
+           {"\"C:\\W\\x.exe", "C:\\W\\x.exe"},
+           {"", ""}}) {
+    EXPECT_EQ(StartWithWindows::ProgramOf(command), program) << command;
+  }
+}
+
+}  // namespace
+}  // namespace wendora
