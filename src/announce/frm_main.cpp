@@ -50,9 +50,25 @@ void FrmMain::Load() {
   LayOut();
 }
 
+platform::MonitorChoice FrmMain::MonitorChoice() const {
+  switch (settings_.AnnounceMonitor) {
+    case 1:
+      return platform::MonitorChoice::kForegroundWindow;
+    case 2:
+      return platform::MonitorChoice::kMousePointer;
+    default:
+      return platform::MonitorChoice::kPrimary;
+  }
+}
+
 void FrmMain::LayOut() {
-  form_->SetLeft(0);
-  form_->SetWidth(form_->ScreenWidth());
+  laid_out_on_ = form_->Monitor();
+  high_contrast_ = platform_.HighContrast();
+  lblURL_->SetForeColor(shows_address_ ? AddressColor() : TextColor());
+  lblAnnounce_->SetForeColor(TextColor());
+  lblCancelAnnounce_->SetForeColor(TextColor());
+  form_->SetLeft(laid_out_on_.left);
+  form_->SetWidth(laid_out_on_.width);
   picMainContainer_->SetHeight(form_->ClientHeight());
   picMainContainer_->SetWidth(form_->ClientWidth());
   const double label_width = picMainContainer_->Width() - 2 * kLabelMargin;
@@ -71,24 +87,49 @@ void FrmMain::LayOut() {
 void FrmMain::PaintGradient(std::int16_t top_red, std::int16_t top_green, std::int16_t top_blue,
                             std::int16_t bottom_red, std::int16_t bottom_green,
                             std::int16_t bottom_blue) {
+  if (high_contrast_) {
+    // The theme's window colour, evenly.
+    const auto window = static_cast<std::int32_t>(high_contrast_->window);
+    top_red = bottom_red = GetRed(window);
+    top_green = bottom_green = GetGreen(window);
+    top_blue = bottom_blue = GetBlue(window);
+  }
   DrawGradient(*picMainContainer_, form_->TwipsPerPixelY(), top_red, top_green, top_blue,
                bottom_red, bottom_green, bottom_blue);
 }
 
+platform::TextColor FrmMain::AddressColor() const {
+  return high_contrast_ ? platform::TextColor::Rgb(high_contrast_->text)
+                        : platform::TextColor::Rgb(kLinkBlue);
+}
+
+platform::TextColor FrmMain::TextColor() const {
+  return high_contrast_ ? platform::TextColor::Rgb(high_contrast_->text)
+                        : platform::TextColor::ButtonText();
+}
+
 void FrmMain::ShowAddress(std::string_view address) {
+  shows_address_ = true;
   lblURL_->SetFontUnderline(true);
-  lblURL_->SetForeColor(platform::TextColor::Rgb(kLinkBlue));
+  lblURL_->SetForeColor(AddressColor());
   lblURL_->SetCaption(FirstUtf16Units(address, url_limit_));
 }
 
 void FrmMain::ShowCommandTitle(std::string_view title) {
+  shows_address_ = false;
   lblURL_->SetFontUnderline(false);
-  lblURL_->SetForeColor(platform::TextColor::ButtonText());
+  lblURL_->SetForeColor(TextColor());
   lblURL_->SetCaption(FirstUtf16Units(title, url_limit_));
 }
 
 void FrmMain::SetExplanation(std::string_view text) {
   lblAnnounce_->SetCaption(FirstUtf16Units(text, line_limit_));
+}
+
+void FrmMain::TellScreenReaders() {
+  form_->SetText(lblURL_->Caption() + " " + lblAnnounce_->Caption());
+  has_text_ = true;
+  form_->RaiseAlert();
 }
 
 void FrmMain::SetCountdownText(std::string_view text) {
@@ -103,21 +144,33 @@ void FrmMain::Hide() {
       label->SetCaption("");
     }
   }
+  if (has_text_) {
+    form_->SetText("");
+    has_text_ = false;
+  }
 }
 
 void FrmMain::SlideIn() {
+  // The monitor is chosen afresh for each announcement; one of another place,
+  // size or scale lays the banner out anew.
+  form_->PutOnMonitor(MonitorChoice());
+  if (!(form_->Monitor() == laid_out_on_) || platform_.HighContrast() != high_contrast_) {
+    LayOut();
+  }
+  const double top = laid_out_on_.top;
   form_->Show();
-  form_->SetTop(-form_->Height());
+  form_->SetTop(top - form_->Height());
   platform_.DoEvents();
   // No yield between the steps: the thread is busy until the window arrives.
   // The 1 ms sleeps last 1 ms only at the finer timer resolution, which is
   // asked for just as long as the slide takes.
   platform_.SetFineTimerResolution(true);
-  while (form_->Top() < 0) {
+  while (form_->Top() < top) {
     form_->SetTop(form_->Top() + form_->TwipsPerPixelY());
     platform_.Sleep(1);
   }
   platform_.SetFineTimerResolution(false);
+  TellScreenReaders();
 }
 
 std::size_t VisibleCharacterLimit(double width, double height, double twips_per_pixel_x,

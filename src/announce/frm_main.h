@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "platform/platform.h"
@@ -31,13 +32,15 @@ class FrmMain {
   void SetExplanation(std::string_view text);
   void SetCountdownText(std::string_view text);
 
-  // Shows the window and slides it down from above the top edge of the
-  // screen, one pixel per step; returns when it stands at the top.
+  // Shows the window on the monitor the settings choose, spread across its
+  // width at its scale, and slides it down from above the monitor's top
+  // edge, one pixel per step; returns when it stands at the top.
   void SlideIn();
   // Hides the window and lets go of its texts.
   void Hide();
 
-  // Repaints the background from the given colours, top to bottom.
+  // Repaints the background from the given colours, top to bottom; with a
+  // high-contrast theme on, in the theme's window colour instead.
   void PaintGradient(std::int16_t top_red, std::int16_t top_green, std::int16_t top_blue,
                      std::int16_t bottom_red, std::int16_t bottom_green, std::int16_t bottom_blue);
 
@@ -51,13 +54,23 @@ class FrmMain {
   std::function<void(int button)> on_mouse_up;
 
  private:
-  // Spreads the window across the screen, fits its parts to it and paints
+  // Spreads the window across its monitor, fits its parts to it and paints
   // the gradient.
   void LayOut();
+  platform::MonitorChoice MonitorChoice() const;
+  // The colours of the labels' text, as a high-contrast theme wants them.
+  platform::TextColor AddressColor() const;
+  platform::TextColor TextColor() const;
+  // What screen readers read: the address or title, then the explanation.
+  void TellScreenReaders();
 
   platform::Platform& platform_;
   const CurrentSettings& settings_;
   std::unique_ptr<platform::Form> form_;
+  platform::MonitorArea laid_out_on_;                          // the monitor the layout is for
+  std::optional<platform::HighContrastColors> high_contrast_;  // at the layout
+  bool shows_address_ = false;  // lblURL shows an address, not a command's title
+  bool has_text_ = false;       // the window's text is set
   // Parts of the form, which lives as long as they do.
   platform::PictureBox* picMainContainer_ = nullptr;
   platform::Label* lblURL_ = nullptr;

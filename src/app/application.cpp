@@ -54,10 +54,8 @@ void Application::RunStartUpSteps() {
       *start_with_windows_);
   watchCycle_ = std::make_unique<WatchCycle>(
       platform_, settings_, *frmMain_,
-      WatchHooks{[this] { ExitApplication(); },
-                 [this] { return frmSettings_->ShowModal(); },
-                 [this](bool paused) { tray_icon_->ShowPaused(paused); },
-                 {}});
+      WatchHooks{[this] { ExitApplication(); }, [this] { return frmSettings_->ShowModal(); },
+                 [this](bool paused) { tray_icon_->ShowPaused(paused); }});
   frmMain_->on_mouse_up = [this](int button) {
     RunGuarded(platform_, [&] { watchCycle_->HandleAnnounceClick(button); });
   };

@@ -149,6 +149,26 @@ class NotifyIcon {
   std::function<void()> on_area_recreated;
 };
 
+// Which monitor a window goes to: the primary one, that of the foreground
+// window (or, without one, that of the mouse pointer), or that of the
+// mouse pointer.
+enum class MonitorChoice { kPrimary, kForegroundWindow, kMousePointer };
+
+// Where a monitor is on the desktop, in twips at its own scale.
+struct MonitorArea {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  bool operator==(const MonitorArea&) const = default;
+};
+
+// The colours of the user's high-contrast theme for the contents of windows.
+struct HighContrastColors {
+  Color window = 0;  // the background
+  Color text = 0;
+  bool operator==(const HighContrastColors&) const = default;
+};
+
 // A top-level window with a fixed dialog frame but no title bar, and without
 // a taskbar button, built hidden at its designed place and client size. Left,
 // Top, Width and Height are its outer geometry (the frame included). Its
@@ -163,11 +183,14 @@ class Form {
   virtual ~Form() = default;
   virtual Handle handle() const = 0;
 
-  // Twips per pixel at the form's present scale, and the width of the
-  // primary screen in those twips.
+  // Twips per pixel at the form's present scale.
   virtual double TwipsPerPixelX() const = 0;
   virtual double TwipsPerPixelY() const = 0;
-  virtual double ScreenWidth() const = 0;
+  // Puts the hidden form on the chosen monitor, at its scale (on_dpi_changed
+  // tells when that is another). A form starts on the primary monitor.
+  virtual void PutOnMonitor(MonitorChoice choice) = 0;
+  // Where the monitor the form was put on is, in twips at the form's scale.
+  virtual MonitorArea Monitor() const = 0;
 
   virtual double Left() const = 0;
   virtual double Top() const = 0;
@@ -187,6 +210,10 @@ class Form {
   // Puts the window at the top of the z-order among topmost windows and shows
   // it, without moving or sizing it. The result is not examined.
   virtual void SetTopmost() = 0;
+  // The window's text: what screen readers read as its name. The window is
+  // an alert to them; RaiseAlert tells them that it has just appeared.
+  virtual void SetText(std::string_view text) = 0;
+  virtual void RaiseAlert() = 0;
 
   virtual PictureBox& CreatePictureBox(const Bounds& bounds) = 0;
 
@@ -355,6 +382,10 @@ class Platform {
   // tell of them, and the program must look for itself.
   virtual std::unique_ptr<ClipboardListener> ListenToClipboard() = 0;
 
+  // The colours of the high-contrast theme the user has on; none when it is
+  // off.
+  virtual std::optional<HighContrastColors> HighContrast() = 0;
+
   // The mouse pointer over all of the program's windows.
   virtual void SetMousePointer(MousePointer pointer) = 0;
 
@@ -369,6 +400,11 @@ class Platform {
   virtual std::string ProgramFileExtensions() = 0;
   // Whether a file or folder of that path exists.
   virtual bool PathExists(const std::string& path) = 0;
+  // Whether the user would not want to be interrupted: the foreground
+  // window covers its whole monitor (a game, a video, a presentation; not
+  // the desktop or the taskbar), or the system says the user is presenting
+  // or busy.
+  virtual bool UserIsBusyFullScreen() = 0;
 
   // Windows. A window, timer or icon that cannot be made raises a run-time
   // error.

@@ -34,6 +34,9 @@ CurrentSettings ReadSettings(platform::Platform& platform) {
   s.BottomColorB = ReadColor(platform, file, "BottomColorB", "98");
   s.Paused = ToUInt8(ReadINI(platform, kSettingsSection, "Paused", "0", file)) != 0;
   s.IgnoreCopiesFrom = ReadINI(platform, kSettingsSection, "IgnoreCopiesFrom", "", file);
+  s.AnnounceMonitor = ToUInt8(ReadINI(platform, kSettingsSection, "AnnounceMonitor", "0", file));
+  s.QuietWhenFullScreen =
+      ToUInt8(ReadINI(platform, kSettingsSection, "QuietWhenFullScreen", "1", file));
   return s;
 }
 

@@ -24,6 +24,12 @@ struct CurrentSettings {
   std::uint8_t DefaultAction = 0;     // 0: run when the countdown ends, 1: only on a click
   // Whether the watch is paused: no address or path is announced.
   bool Paused = false;
+  // Optional, read at start-up and never written: the monitor the banner
+  // appears on (0 the primary one, 1 that of the foreground window, 2 that
+  // of the mouse pointer), and whether addresses are kept quiet while a
+  // full-screen program is in front (1, the default) or not (0).
+  std::uint8_t AnnounceMonitor = 0;
+  std::uint8_t QuietWhenFullScreen = 1;
   // Optional, read at start-up and never written: the programs whose copies
   // are not announced, their file names separated by ";".
   std::string IgnoreCopiesFrom;
@@ -35,7 +41,8 @@ inline constexpr const char* kSettingsSection = "Settings";
 std::string SettingsFilePath(platform::Platform& platform);
 
 // The nine reads, in their fixed order, each converted to its setting's type,
-// then the optional ones: the pause and the list of ignored programs. Raises
+// then the optional ones: the pause, the list of ignored programs, the
+// banner's monitor and the quiet over full-screen programs. Raises
 // error 13 or 6 for a value that does not convert.
 CurrentSettings ReadSettings(platform::Platform& platform);
 

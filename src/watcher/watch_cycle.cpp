@@ -264,7 +264,8 @@ bool WatchCycle::HandleNewText(const std::string& text, bool ignored) {
     case ClipTextKind::LooseUrl:
       // Paused, or the user busy with something full-screen: the copy
       // counts as seen, as text that is not recognised does.
-      if (settings_.Paused || (hooks_.quiet_now && hooks_.quiet_now())) {
+      if (settings_.Paused ||
+          (settings_.QuietWhenFullScreen != 0 && platform_.UserIsBusyFullScreen())) {
         Reset();
       } else {
         Announce(c);

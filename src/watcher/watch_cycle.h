@@ -31,9 +31,6 @@ struct WatchHooks {
   std::function<bool()> change_settings;
   // The watch was paused or resumed.
   std::function<void(bool paused)> paused_changed;
-  // Whether the user would not want to be interrupted now (a full-screen
-  // program in front, a presentation): addresses are then not announced.
-  std::function<bool()> quiet_now;
 };
 
 class WatchCycle {

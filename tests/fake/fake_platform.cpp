@@ -92,8 +92,32 @@ double FakeForm::TwipsPerPixelX() const {
 double FakeForm::TwipsPerPixelY() const {
   return platform_.twips_per_pixel_y;
 }
-double FakeForm::ScreenWidth() const {
-  return platform_.screen_width_px * platform_.twips_per_pixel_x;
+void FakeForm::PutOnMonitor(platform::MonitorChoice choice) {
+  std::size_t chosen = 0;
+  if (choice == platform::MonitorChoice::kMousePointer ||
+      (choice == platform::MonitorChoice::kForegroundWindow && platform_.foreground_monitor < 0)) {
+    chosen = platform_.pointer_monitor;
+  } else if (choice == platform::MonitorChoice::kForegroundWindow) {
+    chosen = static_cast<std::size_t>(platform_.foreground_monitor);
+  }
+  platform_.calls.push_back("PutOnMonitor " + std::to_string(chosen));
+  monitor = chosen;
+  if (!platform_.monitors.empty()) {
+    const FakePlatform::Monitor& m = platform_.monitors.at(chosen);
+    left_px = m.left_px;
+    if (m.twips_per_pixel != platform_.twips_per_pixel_y) {
+      ChangeScale(m.twips_per_pixel);
+    }
+  }
+}
+
+platform::MonitorArea FakeForm::Monitor() const {
+  const double x = platform_.twips_per_pixel_x;
+  if (platform_.monitors.empty()) {
+    return {0, 0, platform_.screen_width_px * x};
+  }
+  const FakePlatform::Monitor& m = platform_.monitors.at(monitor);
+  return {m.left_px * x, m.top_px * platform_.twips_per_pixel_y, m.width_px * x};
 }
 double FakeForm::Left() const {
   return left_px * platform_.twips_per_pixel_x;
@@ -142,6 +166,11 @@ void FakeForm::Show() {
 void FakeForm::Hide() {
   platform_.calls.push_back("Form.Hide");
   visible = false;
+}
+
+void FakeForm::RaiseAlert() {
+  platform_.calls.push_back("Form.RaiseAlert");
+  alerts.push_back(text);
 }
 
 void FakeForm::SetTopmost() {

@@ -159,7 +159,8 @@ class FakeForm final : public platform::Form {
   platform::Handle handle() const override { return handle_; }
   double TwipsPerPixelX() const override;
   double TwipsPerPixelY() const override;
-  double ScreenWidth() const override;
+  void PutOnMonitor(platform::MonitorChoice choice) override;
+  platform::MonitorArea Monitor() const override;
   double Left() const override;
   double Top() const override;
   double Width() const override;
@@ -173,6 +174,8 @@ class FakeForm final : public platform::Form {
   void Hide() override;
   bool Visible() const override { return visible; }
   void SetTopmost() override;
+  void SetText(std::string_view new_text) override { text = std::string(new_text); }
+  void RaiseAlert() override;
   platform::PictureBox& CreatePictureBox(const platform::Bounds& bounds) override;
 
   // The monitor's scale changed to these twips per pixel: the client area
@@ -188,7 +191,10 @@ class FakeForm final : public platform::Form {
   double client_height_twips = 0;
   bool visible = false;
   bool topmost = false;
-  std::vector<int> tops_px;  // every top set, in order
+  std::size_t monitor = 0;          // the monitor the form was put on
+  std::string text;                 // the window's text
+  std::vector<std::string> alerts;  // the window's text at each alert raised
+  std::vector<int> tops_px;         // every top set, in order
   std::vector<FakePictureBox*> pictures;
 
  private:
@@ -317,6 +323,20 @@ class FakePlatform final : public platform::Platform {
   double twips_per_pixel_x = 15;
   double twips_per_pixel_y = 15;
   int form_frame_px = 3;
+  // More monitors, in pixels on the desktop, each with its scale; the first
+  // is the primary one. Without any, the screen above is the only monitor.
+  struct Monitor {
+    int left_px = 0;
+    int top_px = 0;
+    int width_px = 0;
+    double twips_per_pixel = 15;
+  };
+  std::vector<Monitor> monitors;
+  int foreground_monitor = -1;  // that of the foreground window; -1: there is none
+  std::size_t pointer_monitor = 0;
+  // A full-screen program in front, or the system says the user is busy.
+  bool user_busy_full_screen = false;
+  std::optional<platform::HighContrastColors> high_contrast;
 
   // Runs inside DoEvents and inside message boxes, as the events that the
   // message loop would deliver meanwhile; clipboard changes are told then too.
@@ -377,6 +397,8 @@ class FakePlatform final : public platform::Platform {
   void ShowInFolder(platform::Handle owner, std::string_view path) override;
   std::string ProgramFileExtensions() override { return program_extensions; }
   bool PathExists(const std::string& path) override;
+  bool UserIsBusyFullScreen() override { return user_busy_full_screen; }
+  std::optional<platform::HighContrastColors> HighContrast() override { return high_contrast; }
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
   std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
   std::unique_ptr<platform::NotifyIcon> CreateNotifyIcon(std::string_view tip) override;

@@ -247,6 +247,160 @@ TEST_F(DesktopTest, ARegistryFailureIsAWarningAndNothingElse) {
   EXPECT_EQ(Shows(), 1);
 }
 
+// --- The monitor where the user works -----------------------------------
+
+class MonitorTest : public DesktopTest {
+ protected:
+  void SetUp() override {
+    // A 1920-pixel primary monitor at 100 %, and a 1280-pixel one at 150 %
+    // to its right, 200 pixels lower.
+    platform_.monitors = {{0, 0, 1920, 15}, {1920, 200, 1280, 10}};
+  }
+  // Where the banner slid to, and how it is laid out.
+  void ExpectBannerOn(int left_px, int top_px, int width_px, int rows, const std::string& why) {
+    EXPECT_EQ(Form().left_px, left_px) << why;
+    EXPECT_EQ(Form().width_px, width_px) << why;
+    EXPECT_EQ(Form().pictures.at(0)->height_px, rows) << why;
+    ASSERT_FALSE(Form().tops_px.empty()) << why;
+    EXPECT_EQ(Form().tops_px.back(), top_px) << why;
+    EXPECT_EQ(Form().tops_px.front(), top_px - (rows + 6)) << why;
+    Form().tops_px.clear();
+  }
+};
+
+TEST_F(MonitorTest, ThePrimaryMonitorByDefault) {
+  platform_.foreground_monitor = 1;
+  platform_.pointer_monitor = 1;
+  for (const char* settings : {"", "AnnounceMonitor=0\r\n", "AnnounceMonitor=7\r\n"}) {
+    platform_ = fake::FakePlatform();
+    SetUp();
+    platform_.foreground_monitor = 1;
+    platform_.pointer_monitor = 1;
+    Start(settings);
+    Copy("http://primary/");
+    ExpectBannerOn(0, 0, 1920, 89, settings);
+  }
+}
+
+TEST_F(MonitorTest, TheMonitorOfTheForegroundWindow) {
+  Start("AnnounceMonitor=1\r\n");
+  platform_.foreground_monitor = 1;
+  Copy("http://second/");
+  // Its width, its top edge and its scale: 1335 twips are 134 rows there.
+  ExpectBannerOn(1920, 200, 1280, 134, "foreground on the second");
+  EXPECT_EQ(app_->frmMain().lblURL().Width(), 1274 * 10 - 480);
+  // Back on the first, at its own scale.
+  platform_.foreground_monitor = 0;
+  Copy("http://first/");
+  ExpectBannerOn(0, 0, 1920, 89, "foreground on the first");
+  // No foreground window: the pointer's monitor.
+  platform_.foreground_monitor = -1;
+  platform_.pointer_monitor = 1;
+  Copy("http://pointer/");
+  ExpectBannerOn(1920, 200, 1280, 134, "no foreground window");
+}
+
+TEST_F(MonitorTest, TheMonitorOfTheMousePointer) {
+  Start("AnnounceMonitor=2\r\n");
+  platform_.foreground_monitor = 0;
+  platform_.pointer_monitor = 1;
+  Copy("http://pointer/");
+  ExpectBannerOn(1920, 200, 1280, 134, "pointer on the second");
+  // The gradient is painted anew for the new height.
+  EXPECT_EQ(Form().pictures.at(0)->lines.back().y1, 134 * 10.0);
+}
+
+// --- Quiet over full-screen programs --------------------------------------
+
+TEST_F(DesktopTest, NothingIsAnnouncedOverAFullScreenProgram) {
+  Start();
+  Copy("http://before/");
+  EXPECT_TRUE(Form().visible);
+  platform_.user_busy_full_screen = true;
+  // An address copied now ends the banner and is not announced; nothing opens.
+  Copy("http://during/");
+  EXPECT_FALSE(Form().visible);
+  Copy("C:\\Windows");
+  Copy("a/b");
+  EXPECT_FALSE(TicksEnd(6000));
+  EXPECT_EQ(Shows(), 1);
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  // Command words are still announced.
+  Copy("WendoraWaitTime=7");
+  EXPECT_EQ(Shows(), 2);
+  Tick(4000);
+  EXPECT_EQ(app_->settings().WaitTime, 7);
+  // An address kept quiet counts as seen: copied again afterwards, it is
+  // not new.
+  Copy("http://kept.quiet/");
+  platform_.user_busy_full_screen = false;
+  EXPECT_FALSE(TicksEnd(1000));
+  Copy("http://kept.quiet/");
+  EXPECT_EQ(Shows(), 2);
+  Copy("http://after/");
+  EXPECT_EQ(Shows(), 3);
+}
+
+TEST_F(DesktopTest, QuietWhenFullScreenZeroKeepsAnnouncing) {
+  platform_.user_busy_full_screen = true;
+  Start("QuietWhenFullScreen=0\r\n");
+  Copy("http://announced/");
+  EXPECT_EQ(Shows(), 1);
+}
+
+// --- Heard by screen readers, seen in high contrast ------------------------
+
+TEST_F(DesktopTest, TheBannerIsAnAlertThatScreenReadersRead) {
+  Start();
+  Copy("www.example.com/page");
+  const std::string url_said =
+      "http://www.example.com/page URL を示すと思われる文字列がクリップ ボードに格納されました。"
+      "上記 URL に存在する Web ページを開きます。";
+  EXPECT_EQ(Form().text, url_said);
+  EXPECT_EQ(Form().alerts, std::vector<std::string>{url_said});
+  // The alert comes once the banner has arrived.
+  EXPECT_GT(CallIndex("Form.RaiseAlert"), CallIndex("Form.Show"));
+  app_->frmMain().lblURL().on_mouse_up(platform::kRightButton);
+  EXPECT_EQ(Form().text, "");
+
+  Copy("ExitWendora");
+  const std::string exit_said =
+      "アプリケーションの終了 Wendora の命令語がクリップボードに格納されました。"
+      "このアプリケーションを終了します。";
+  EXPECT_EQ(Form().alerts, (std::vector<std::string>{url_said, exit_said}));
+}
+
+TEST_F(DesktopTest, AHighContrastThemePaintsTheBannerInItsColours) {
+  platform_.high_contrast = platform::HighContrastColors{0x000000, 0xFFFF00};
+  Start();
+  const auto& box = *Form().pictures.at(0);
+  for (const auto& line : box.lines) {
+    ASSERT_EQ(line.color, 0x000000u);
+  }
+  Copy("http://contrast/");
+  for (platform::Label* label : {&app_->frmMain().lblURL(), &app_->frmMain().lblAnnounce(),
+                                 &app_->frmMain().lblCancelAnnounce()}) {
+    EXPECT_EQ(Label(*label).fore_color, platform::TextColor::Rgb(0xFFFF00));
+  }
+  // The settings dialog's repaint keeps to the theme as well.
+  Form().pictures.at(0)->lines.clear();
+  app_->frmMain().PaintGradient(255, 0, 0, 0, 0, 255);
+  EXPECT_EQ(Form().pictures.at(0)->lines.front().color, 0x000000u);
+
+  // The theme turned off: the next banner has its gradient and blue address.
+  platform_.high_contrast.reset();
+  Form().pictures.at(0)->lines.clear();
+  Copy("http://plain/");
+  EXPECT_EQ(Form().pictures.at(0)->lines.front().color, 0xFFFFFFu);
+  EXPECT_EQ(Label(app_->frmMain().lblURL()).fore_color, platform::TextColor::Rgb(0xFF0000));
+  EXPECT_EQ(Label(app_->frmMain().lblAnnounce()).fore_color, platform::TextColor::ButtonText());
+  // And on again: a command's title in the theme's text colour.
+  platform_.high_contrast = platform::HighContrastColors{0xFFFFFF, 0x000000};
+  Copy("ExitWendora");
+  EXPECT_EQ(Label(app_->frmMain().lblURL()).fore_color, platform::TextColor::Rgb(0x000000));
+  EXPECT_EQ(Form().pictures.at(0)->lines.back().color, 0xFFFFFFu);
+}
+
 TEST(StartWithWindowsTest, TheProgramOfACommandLine) {
   for (const auto& [command, program] : std::vector<std::pair<const char*, const char*>>{
            {"\"C:\\Program Files\\W\\TWendora.exe\" /debug", "C:\\Program Files\\W\\TWendora.exe"},

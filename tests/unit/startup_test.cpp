@@ -43,9 +43,12 @@ TEST_F(StartUpTest, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
   EXPECT_EQ(std::tie(s.BottomColorR, s.BottomColorG, s.BottomColorB), std::make_tuple(98, 255, 98));
   EXPECT_EQ(CountCalls("ReplaceFile"), 0u);
   EXPECT_TRUE(platform_.files.empty());
-  // The nine settings, then the optional pause and list of ignored programs.
-  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 11u);
+  // The nine settings, then the optional pause, list of ignored programs,
+  // monitor and quiet over full-screen programs.
+  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 13u);
   EXPECT_FALSE(s.Paused);
+  EXPECT_EQ(s.AnnounceMonitor, 0);
+  EXPECT_EQ(s.QuietWhenFullScreen, 1);
   EXPECT_EQ(s.IgnoreCopiesFrom, "");
   EXPECT_EQ(platform_.message_boxes.size(), 0u);
 }

@@ -1065,7 +1065,6 @@ TEST_F(WatchTest, AWaitingSettingsCommandIsDroppedByTheNextCopy) {
                                 ++dialogs;
                                 return true;
                               },
-                              {},
                               {}});
   platform_.SetClipboard("WendoraChangeSetting");
   Tick();

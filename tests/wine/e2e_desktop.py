@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """The real TWendora.exe under Wine as a citizen of today's desktop: the pause
 from the tray menu and by command words, starting with Windows (the user's
-Run key, read with `wine reg query`), a start from another working folder."""
+Run key, read with `wine reg query`), a start from another working folder,
+quiet over a full-screen program, the alert that screen readers hear, the
+monitor of the pointer."""
 import os
 import time
 import unittest
@@ -28,7 +30,19 @@ def run_value(s):
     return None
 
 
+def output(s, name):
+    with open(s.path(name + ".out"), encoding="utf-8", errors="replace") as f:
+        return f.read()
+
+
 class Desktop(unittest.TestCase):
+    def tool(self, s, *args, name, says):
+        """Starts the desktop tool and waits until it says it is ready."""
+        child = s.start(["wine", OPTIONS.desktop_tool] + list(args), name=name)
+        self.assertTrue(s.wait_for(lambda: says in output(s, name), timeout=30),
+                        "the desktop tool did not start: " + output(s, name))
+        return child
+
     def announce(self, s, text):
         s.copy(text)
         self.assertTrue(s.wait_for(s.banner_up, timeout=15), "no banner for " + text)
@@ -107,6 +121,59 @@ class Desktop(unittest.TestCase):
             self.assertEqual(os.listdir(elsewhere), [])
 
 
+    def test_a_full_screen_program_keeps_addresses_quiet(self):
+        with Program(b"[Settings]\r\nWaitTime=1\r\n") as s:
+            s.launch_resident()
+            screen = self.tool(s, "fullscreen", "15", name="fullscreen", says="shown")
+            self.assertNotIn("not in the foreground", output(s, "fullscreen"))
+            self.stays_quiet(s, "http://quiet.example/")
+            self.assertFalse(s.windows("quiet.example"))
+            # Command words are still announced. (The window manager keeps a
+            # full-screen window above all others, so the banner is found by
+            # its window's text.)
+            s.copy("WendoraWaitTime=2")
+            self.assertTrue(s.wait_for(lambda: s.windows("^待ち時間の変更 "), timeout=15),
+                            "the command word was not announced")
+            self.assertTrue(s.wait_for(lambda: not s.windows("^待ち時間の変更 "), timeout=10))
+            screen.kill()
+            screen.wait()
+            time.sleep(1)
+            self.announce(s, "http://after.example/")
+            self.assertTrue(s.wait_for(lambda: "http://after.example/" in s.shell_requests(),
+                                       timeout=10))
+            self.assertNotIn("http://quiet.example/", s.shell_requests())
+            self.announce(s, "ExitWendora")
+            self.assertTrue(s.wait_for(lambda: b"\r\nWaitTime=2\r\n" in s.read(s.settings),
+                                       timeout=20))
+
+        with Program(b"[Settings]\r\nWaitTime=1\r\nQuietWhenFullScreen=0\r\n") as s:
+            s.launch_resident()
+            self.tool(s, "fullscreen", "15", name="fullscreen", says="shown")
+            s.copy("http://not.quiet.example/")
+            self.assertTrue(s.wait_for(lambda: s.windows("^http://not.quiet.example/ "),
+                                       timeout=15), "not announced over the full-screen window")
+
+    def test_screen_readers_hear_an_alert_with_the_banners_text(self):
+        with Program(b"[Settings]\r\nWaitTime=30\r\n") as s:
+            s.launch_resident()
+            self.tool(s, "alerts", "60", name="alerts", says="listening")
+            self.announce(s, "www.example.com/alert")
+            said = ("alert: http://www.example.com/alert URL を示すと思われる文字列が"
+                    "クリップ ボードに格納されました。上記 URL に存在する Web ページを開きます。")
+            self.assertTrue(s.wait_for(lambda: said in output(s, "alerts"), timeout=10),
+                            "heard: " + output(s, "alerts"))
+
+    def test_the_banner_on_the_pointers_monitor(self):
+        # Wine shows one monitor here: the banner stands where it always does.
+        with Program(b"[Settings]\r\nAnnounceMonitor=2\r\n") as s:
+            s.launch_resident()
+            s.run(["xdotool", "mousemove", str(s.width // 2), str(s.height // 2)], name="move")
+            self.announce(s, "http://pointer.example/")
+        with Program(b"[Settings]\r\nAnnounceMonitor=1\r\n") as s:
+            s.launch_resident()
+            self.announce(s, "http://foreground.example/")
+
+
 if __name__ == "__main__":
-    OPTIONS, ARGV = harness.parse_test_options()
+    OPTIONS, ARGV = harness.parse_test_options("--desktop-tool")
     unittest.main(argv=ARGV, verbosity=2)

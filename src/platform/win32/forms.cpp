@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "base/runtime_error.h"
+#include "platform/win32/alert_accessible.h"
 #include "platform/win32/text.h"
 
 namespace wendora::win32 {
@@ -125,7 +126,10 @@ LRESULT DefaultHandling(const UiState& ui, HWND window, UINT message, WPARAM wpa
 // --- Form -------------------------------------------------------------
 
 Win32Form::Win32Form(const UiState& ui, const platform::FormDesign& design)
-    : ui_(ui), scale_(ScreenScale()), client_height_(design.client_height) {
+    : ui_(ui),
+      scale_(ScreenScale()),
+      client_height_(design.client_height),
+      monitor_(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)) {
   RegisterWindowClass(kFormClass, &ForwardToOwner<Win32Form>);
   // Created hidden, its client area at the designed place and size.
   const RECT client =
@@ -146,8 +150,47 @@ platform::Handle Win32Form::handle() const {
   return reinterpret_cast<platform::Handle>(window_.get());
 }
 
-double Win32Form::ScreenWidth() const {
-  return ::GetSystemMetrics(SM_CXSCREEN) * scale_.TwipsPerPixelX();
+void Win32Form::PutOnMonitor(platform::MonitorChoice choice) {
+  HMONITOR monitor = nullptr;
+  if (choice == platform::MonitorChoice::kForegroundWindow) {
+    if (HWND foreground = ::GetForegroundWindow(); foreground != nullptr) {
+      monitor = ::MonitorFromWindow(foreground, MONITOR_DEFAULTTONULL);
+    }
+  }
+  if (monitor == nullptr && choice != platform::MonitorChoice::kPrimary) {
+    POINT pointer{};
+    ::GetCursorPos(&pointer);
+    monitor = ::MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST);
+  }
+  if (monitor == nullptr) {
+    monitor = ::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  }
+  monitor_ = monitor;
+  // The hidden form moves above the monitor's top edge first, so that the
+  // system takes it as standing there.
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetMonitorInfoW(monitor_, &info)) {
+    const RECT outer = WindowRect();
+    ::SetWindowPos(window_.get(), nullptr, info.rcMonitor.left,
+                   info.rcMonitor.top - (outer.bottom - outer.top), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (const Scale scale = ScaleOf(monitor_); !(scale == scale_)) {
+    ChangeScale(scale);
+  }
+}
+
+platform::MonitorArea Win32Form::Monitor() const {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!::GetMonitorInfoW(monitor_, &info)) {
+    // A monitor that went away: the primary screen.
+    return {0, 0, ::GetSystemMetrics(SM_CXSCREEN) * scale_.TwipsPerPixelX()};
+  }
+  const RECT& r = info.rcMonitor;
+  return {r.left * scale_.TwipsPerPixelX(), r.top * scale_.TwipsPerPixelY(),
+          (r.right - r.left) * scale_.TwipsPerPixelX()};
 }
 
 void Win32Form::ChangeScale(const Scale& scale) {
@@ -234,6 +277,14 @@ void Win32Form::SetTopmost() {
   ::SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
 }
 
+void Win32Form::SetText(std::string_view text) {
+  ::SetWindowTextW(window_.get(), Widen(text).c_str());
+}
+
+void Win32Form::RaiseAlert() {
+  ::NotifyWinEvent(EVENT_SYSTEM_ALERT, window_.get(), OBJID_CLIENT, CHILDID_SELF);
+}
+
 platform::PictureBox& Win32Form::CreatePictureBox(const platform::Bounds& bounds) {
   pictures_.push_back(std::make_unique<Win32PictureBox>(ui_, scale_, window_.get(), bounds));
   return *pictures_.back();
@@ -242,6 +293,9 @@ platform::PictureBox& Win32Form::CreatePictureBox(const platform::Bounds& bounds
 LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_CLOSE) {
     return 0;  // the banner is hidden, never closed
+  }
+  if (message == WM_GETOBJECT) {
+    return AnswerAccessibilityRequest(window_.get(), wparam, lparam);
   }
   if (message == kDpiChangedMessage) {
     // The owner lays the window out anew; the suggested rectangle is not

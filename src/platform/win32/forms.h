@@ -156,7 +156,8 @@ class Win32Form final : public platform::Form {
   platform::Handle handle() const override;
   double TwipsPerPixelX() const override { return scale_.TwipsPerPixelX(); }
   double TwipsPerPixelY() const override { return scale_.TwipsPerPixelY(); }
-  double ScreenWidth() const override;
+  void PutOnMonitor(platform::MonitorChoice choice) override;
+  platform::MonitorArea Monitor() const override;
   double Left() const override;
   double Top() const override;
   double Width() const override;
@@ -170,6 +171,8 @@ class Win32Form final : public platform::Form {
   void Hide() override;
   bool Visible() const override;
   void SetTopmost() override;
+  void SetText(std::string_view text) override;
+  void RaiseAlert() override;
   platform::PictureBox& CreatePictureBox(const platform::Bounds& bounds) override;
 
   HWND window() const { return window_.get(); }
@@ -185,6 +188,7 @@ class Win32Form final : public platform::Form {
   const UiState& ui_;
   Scale scale_;
   double client_height_;  // in twips
+  HMONITOR monitor_;      // the monitor the form was put on
   UniqueWindow window_;
   std::vector<std::unique_ptr<Win32PictureBox>> pictures_;
 };

@@ -52,6 +52,25 @@ Scale ScaleOf(HWND window) {
   return dpi != 0 ? Scale{dpi, dpi} : ScreenScale();
 }
 
+Scale ScaleOf(HMONITOR monitor) {
+  // Windows 8.1 and later: each monitor has a scale of its own.
+  using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static const auto get_dpi = [] {
+    HMODULE shcore = ::LoadLibraryW(L"shcore.dll");
+    return shcore != nullptr ? reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void*>(
+                                   ::GetProcAddress(shcore, "GetDpiForMonitor")))
+                             : nullptr;
+  }();
+  UINT x = 0;
+  UINT y = 0;
+  constexpr int kEffectiveDpi = 0;
+  if (get_dpi != nullptr && SUCCEEDED(get_dpi(monitor, kEffectiveDpi, &x, &y)) && x != 0 &&
+      y != 0) {
+    return {x, y};
+  }
+  return ScreenScale();
+}
+
 RECT FrameAround(RECT client, DWORD style, DWORD ex_style, const Scale& scale) {
   using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
   static const auto adjust = User32Function<AdjustForDpi>("AdjustWindowRectExForDpi");

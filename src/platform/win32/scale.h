@@ -30,6 +30,7 @@ struct Scale {
 // stands on (the same before Windows 10, which has no other).
 Scale ScreenScale();
 Scale ScaleOf(HWND window);
+Scale ScaleOf(HMONITOR monitor);
 
 // The window rectangle around a client rectangle, at that scale.
 RECT FrameAround(RECT client, DWORD style, DWORD ex_style, const Scale& scale);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <iterator>
 #include <optional>
 #include <vector>
@@ -352,6 +353,49 @@ std::string Win32Platform::ProgramFileExtensions() {
 
 bool Win32Platform::PathExists(const std::string& path) {
   return ::GetFileAttributesW(ExtendedPath(Widen(path)).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32Platform::UserIsBusyFullScreen() {
+  QUERY_USER_NOTIFICATION_STATE state{};
+  if (SUCCEEDED(::SHQueryUserNotificationState(&state)) &&
+      (state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN ||
+       state == QUNS_PRESENTATION_MODE)) {
+    return true;
+  }
+  HWND foreground = ::GetForegroundWindow();
+  if (foreground == nullptr || foreground == ::GetShellWindow() ||
+      foreground == ::GetDesktopWindow()) {
+    return false;
+  }
+  // The desktop and the taskbar cover their monitor too, but are no program.
+  wchar_t name[64] = {};
+  ::GetClassNameW(foreground, name, static_cast<int>(std::size(name)));
+  for (const wchar_t* shell :
+       {L"Progman", L"WorkerW", L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd"}) {
+    if (std::wcscmp(name, shell) == 0) {
+      return false;
+    }
+  }
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  RECT window{};
+  if (!::GetWindowRect(foreground, &window) ||
+      !::GetMonitorInfoW(::MonitorFromWindow(foreground, MONITOR_DEFAULTTONEAREST), &info)) {
+    return false;
+  }
+  const RECT& monitor = info.rcMonitor;
+  return window.left <= monitor.left && window.top <= monitor.top &&
+         window.right >= monitor.right && window.bottom >= monitor.bottom;
+}
+
+std::optional<platform::HighContrastColors> Win32Platform::HighContrast() {
+  HIGHCONTRASTW state{};
+  state.cbSize = sizeof(state);
+  if (!::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(state), &state, 0) ||
+      (state.dwFlags & HCF_HIGHCONTRASTON) == 0) {
+    return std::nullopt;
+  }
+  return platform::HighContrastColors{::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT)};
 }
 
 std::unique_ptr<platform::Form> Win32Platform::CreateForm(const platform::FormDesign& design) {

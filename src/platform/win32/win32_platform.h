@@ -37,6 +37,8 @@ class Win32Platform final : public platform::Platform {
   void ShowInFolder(platform::Handle owner, std::string_view path) override;
   std::string ProgramFileExtensions() override;
   bool PathExists(const std::string& path) override;
+  bool UserIsBusyFullScreen() override;
+  std::optional<platform::HighContrastColors> HighContrast() override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
   std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
   std::unique_ptr<platform::NotifyIcon> CreateNotifyIcon(std::string_view tip) override;
