@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Checks the release packages: each zip holds exactly the program, its help
-file and the read-me, the program needs no DLL beyond Windows' own, and it
+files (Japanese and English) and the read-me, the program needs no DLL beyond Windows' own, and it
 carries no symbols or debugging information."""
 import os
 import re
@@ -11,7 +11,7 @@ import zipfile
 
 WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "comdlg32.dll",
                 "version.dll", "winmm.dll", "msvcrt.dll", "advapi32.dll", "ole32.dll"}
-FILES = {"TWendora.exe", "TWendora.chm", "Readme.txt"}
+FILES = {"TWendora.exe", "TWendora.chm", "TWendora.en.chm", "Readme.txt"}
 
 
 def check(zip_path):

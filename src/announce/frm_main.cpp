@@ -4,6 +4,7 @@
 
 #include "announce/gradient.h"
 #include "base/text.h"
+#include "base/texts.h"
 
 namespace wendora {
 namespace {
@@ -14,7 +15,6 @@ constexpr platform::FormDesign kDesign{0, -4950, 8895, 1335};
 constexpr double kLabelMargin = 240;
 constexpr double kUrlHeight = 495;
 constexpr double kLineHeight = 255;
-constexpr const char* kFontName = "ＭＳ Ｐゴシック";
 constexpr platform::Color kLinkBlue = 0xFF0000;  // red 0, green 0, blue 255
 
 }  // namespace
@@ -25,11 +25,12 @@ FrmMain::FrmMain(platform::Platform& platform, const CurrentSettings& settings)
 void FrmMain::Load() {
   form_ = platform_.CreateForm(kDesign);
   picMainContainer_ = &form_->CreatePictureBox({0, 0, 8895, 1335});
-  lblURL_ = &picMainContainer_->CreateLabel({kLabelMargin, 120, 8415, kUrlHeight}, {kFontName, 18});
-  lblAnnounce_ =
-      &picMainContainer_->CreateLabel({kLabelMargin, 660, 8415, kLineHeight}, {kFontName, 9});
-  lblCancelAnnounce_ =
-      &picMainContainer_->CreateLabel({kLabelMargin, 960, 8415, kLineHeight}, {kFontName, 9});
+  lblURL_ = &picMainContainer_->CreateLabel({kLabelMargin, 120, 8415, kUrlHeight},
+                                            {std::string(Text(TextId::kBannerFont)), 18});
+  lblAnnounce_ = &picMainContainer_->CreateLabel({kLabelMargin, 660, 8415, kLineHeight},
+                                                 {std::string(Text(TextId::kBannerFont)), 9});
+  lblCancelAnnounce_ = &picMainContainer_->CreateLabel({kLabelMargin, 960, 8415, kLineHeight},
+                                                       {std::string(Text(TextId::kBannerFont)), 9});
 
   // As a button does: a press on the banner takes the mouse, so that its
   // release counts wherever it happens.

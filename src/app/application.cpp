@@ -3,18 +3,13 @@
 #include "base/fatal.h"
 #include "base/number.h"
 #include "base/text.h"
+#include "base/texts.h"
 #include "settings/profile.h"
 
 namespace wendora {
 namespace {
 
 constexpr const char* kTemplateTitle = "project1";
-constexpr const char* kTemplateCaption = "Tamberlyn 標準テンプレート";
-constexpr const char* kTemplateWarning =
-    "プロジェクトのタイトルが \"Project1\" です。\r\n\r\n"
-    "このままではビルド番号が正しく記録されない恐れがあります。"
-    "キャンセルを押すとビルド番号のインクリメントをスキップします。";
-
 }  // namespace
 
 Application::Application(platform::Platform& platform, std::string title)
@@ -33,6 +28,9 @@ void Application::StartUp() {
 }
 
 void Application::RunStartUpSteps() {
+  // Until the settings are read, the texts follow the display language.
+  const std::string display_language = platform_.DisplayLanguage();
+  UseLanguage(ChooseLanguage("", display_language));
   if (AsciiLower(platform_.CommandLineArguments()).find("/debug") != std::string::npos) {
     if (!AdvanceBuildCounter()) {
       platform_.ExitProcess();
@@ -40,6 +38,7 @@ void Application::RunStartUpSteps() {
   }
 
   settings_ = ReadSettings(platform_);
+  UseLanguage(ChooseLanguage(settings_.Language, display_language));
 
   frmMain_ = std::make_unique<FrmMain>(platform_, settings_);
   frmMain_->Load();
@@ -76,8 +75,9 @@ void Application::RunStartUpSteps() {
 
 bool Application::AdvanceBuildCounter() {
   if (AsciiLower(title_) == kTemplateTitle) {
-    const auto answer = platform_.ShowMessageBox(kTemplateWarning, kTemplateCaption,
-                                                 platform::MessageBoxKind::kOkCancelExclamation, 0);
+    const auto answer =
+        platform_.ShowMessageBox(Text(TextId::kTemplateWarning), Text(TextId::kTemplateCaption),
+                                 platform::MessageBoxKind::kOkCancelExclamation, 0);
     // OK ends the program; Cancel goes on without touching the counter.
     return answer != platform::MessageBoxResult::kOk;
   }

@@ -1,13 +1,14 @@
 #include "base/fatal.h"
 
 #include "base/number.h"
+#include "base/texts.h"
 
 namespace wendora {
 
 void ReportFatalError(platform::Platform& platform, const std::string& title,
                       const RuntimeError& error) {
   const std::string text =
-      "実行時エラー '" + DecimalText(error.number()) + "':\r\n\r\n" + error.description();
+      Format(TextId::kRuntimeErrorReport, DecimalText(error.number()), error.description());
   platform.ShowMessageBox(text, title, platform::MessageBoxKind::kOkCritical, 0);
   platform.ExitProcess();
 }

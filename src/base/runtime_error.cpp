@@ -1,25 +1,27 @@
 #include "base/runtime_error.h"
 
+#include "base/texts.h"
+
 namespace wendora {
 
 std::string ErrorDescription(int number) {
   switch (number) {
     case kErrOverflow:
-      return "オーバーフローしました。";
+      return std::string(Text(TextId::kErrOverflow));
     case kErrOutOfMemory:
-      return "メモリが不足しています。";
+      return std::string(Text(TextId::kErrOutOfMemory));
     case kErrSubscriptOutOfRange:
-      return "インデックスが有効範囲にありません。";
+      return std::string(Text(TextId::kErrSubscriptOutOfRange));
     case kErrTypeMismatch:
-      return "型が一致しません。";
+      return std::string(Text(TextId::kErrTypeMismatch));
     case kErrInternal:
-      return "内部エラーです。";
+      return std::string(Text(TextId::kErrInternal));
     case kErrPathFileAccess:
-      return "パス/ファイル アクセス エラーです。";
+      return std::string(Text(TextId::kErrPathFileAccess));
     case kErrCantOpenClipboard:
-      return "クリップボードを開けません。";
+      return std::string(Text(TextId::kErrCantOpenClipboard));
     default:
-      return "アプリケーション定義またはオブジェクト定義のエラーです。";
+      return std::string(Text(TextId::kErrOther));
   }
 }
 

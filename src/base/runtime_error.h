@@ -17,8 +17,8 @@ enum ErrorNumber : int {
   kErrCantOpenClipboard = 521,
 };
 
-// The standard description of a run-time error number (Japanese, as the
-// rest of the user interface).
+// The standard description of a run-time error number, in the language of
+// the user interface.
 std::string ErrorDescription(int number);
 
 class RuntimeError : public std::runtime_error {

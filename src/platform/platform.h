@@ -314,6 +314,7 @@ struct DialogDesign {
   std::string caption;
   double client_width = 0;
   double client_height = 0;
+  std::string font;  // the font of its controls, 9 points
 };
 
 struct MenuItem {
@@ -339,6 +340,9 @@ class Platform {
   // The product name of the program's version record: the title of its
   // message boxes.
   virtual std::string ProductName() = 0;
+  // The user's display language, as a language name such as "ja-JP" or
+  // "en-US" (not the regional format).
+  virtual std::string DisplayLanguage() = 0;
   // Claims the program's single-instance token for this process; false when
   // another instance holds it already.
   virtual bool ClaimSingleInstance() = 0;

@@ -37,6 +37,7 @@ CurrentSettings ReadSettings(platform::Platform& platform) {
   s.AnnounceMonitor = ToUInt8(ReadINI(platform, kSettingsSection, "AnnounceMonitor", "0", file));
   s.QuietWhenFullScreen =
       ToUInt8(ReadINI(platform, kSettingsSection, "QuietWhenFullScreen", "1", file));
+  s.Language = ReadINI(platform, kSettingsSection, "Language", "", file);
   return s;
 }
 

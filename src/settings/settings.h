@@ -30,6 +30,9 @@ struct CurrentSettings {
   // full-screen program is in front (1, the default) or not (0).
   std::uint8_t AnnounceMonitor = 0;
   std::uint8_t QuietWhenFullScreen = 1;
+  // Optional, read at start-up and never written: the language of the user
+  // interface, "ja" or "en"; empty follows the display language.
+  std::string Language;
   // Optional, read at start-up and never written: the programs whose copies
   // are not announced, their file names separated by ";".
   std::string IgnoreCopiesFrom;
@@ -42,7 +45,8 @@ std::string SettingsFilePath(platform::Platform& platform);
 
 // The nine reads, in their fixed order, each converted to its setting's type,
 // then the optional ones: the pause, the list of ignored programs, the
-// banner's monitor and the quiet over full-screen programs. Raises
+// banner's monitor, the quiet over full-screen programs and the language.
+// Raises
 // error 13 or 6 for a value that does not convert.
 CurrentSettings ReadSettings(platform::Platform& platform);
 

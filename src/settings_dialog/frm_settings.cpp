@@ -3,14 +3,13 @@
 #include "announce/gradient.h"
 #include "base/fatal.h"
 #include "base/number.h"
+#include "base/texts.h"
 #include "settings_dialog/color_dialog.h"
 
 namespace wendora {
 namespace {
 
 using platform::ControlKind;
-
-constexpr const char* kNotANumber = "実行待ち時間には整数を入力してください。";
 
 // Counts a modal loop that a handler of the dialog waits in, for as long as
 // the scope lasts.
@@ -66,30 +65,33 @@ void FrmSettings::Load() {
     unloaded_.clear();
   }
   auto controls = std::make_unique<Controls>();
-  controls->dialog = platform_.CreateDialogWindow({"設定", 3195, 3255});
+  controls->dialog = platform_.CreateDialogWindow({std::string(Text(TextId::kDialogCaption)), 3195,
+                                                   3255, std::string(Text(TextId::kDialogFont))});
   platform::Dialog& dialog = *controls->dialog;
   // In tab order.
-  const auto add = [&](ControlKind kind, const char* caption,
+  const auto add = [&](ControlKind kind, std::string_view caption,
                        platform::Bounds bounds) -> platform::DialogControl& {
-    return dialog.AddControl({kind, caption, bounds});
+    return dialog.AddControl({kind, std::string(caption), bounds});
   };
-  add(ControlKind::kLabel, "実行待ち時間(&W):", {120, 150, 1575, 255});
+  add(ControlKind::kLabel, Text(TextId::kWaitTimeLabel), {120, 150, 1575, 255});
   controls->txtWaitTime = &add(ControlKind::kTextBox, "", {1560, 120, 615, 270});
-  add(ControlKind::kLabel, "秒", {2280, 150, 255, 255});
+  add(ControlKind::kLabel, Text(TextId::kSecondsLabel), {2280, 150, 255, 255});
   controls->picTopColor = &add(ControlKind::kSwatch, "", {1200, 600, 495, 255});
   controls->picBottomColor = &add(ControlKind::kSwatch, "", {1200, 960, 495, 255});
-  add(ControlKind::kLabel, "上端の色(&T):", {120, 630, 1095, 255});
-  add(ControlKind::kLabel, "下端の色(&B):", {120, 990, 1095, 255});
-  platform::DialogControl& cmdOK = add(ControlKind::kDefaultButton, "OK", {360, 2820, 1095, 315});
+  add(ControlKind::kLabel, Text(TextId::kTopColorLabel), {120, 630, 1095, 255});
+  add(ControlKind::kLabel, Text(TextId::kBottomColorLabel), {120, 990, 1095, 255});
+  platform::DialogControl& cmdOK =
+      add(ControlKind::kDefaultButton, Text(TextId::kOkButton), {360, 2820, 1095, 315});
   platform::DialogControl& cmdCancel =
-      add(ControlKind::kCancelButton, "キャンセル", {1800, 2820, 1095, 315});
+      add(ControlKind::kCancelButton, Text(TextId::kCancelButton), {1800, 2820, 1095, 315});
   controls->chkShowTaskTrayIcon =
-      &add(ControlKind::kCheckBox, "タスクトレイにアイコンを表示する(&I)", {120, 2400, 2955, 255});
-  add(ControlKind::kFrame, "指定時間経過後の動作", {120, 1380, 2955, 915});
+      &add(ControlKind::kCheckBox, Text(TextId::kShowIconCheckBox), {120, 2400, 2955, 255});
+  add(ControlKind::kFrame, Text(TextId::kActionFrame), {120, 1380, 2955, 915});
   // The option buttons stand in the frame, 180 twips from its left edge.
-  controls->optRun = &add(ControlKind::kOptionButton, "実行する(&R)", {300, 1680, 2655, 195});
+  controls->optRun =
+      &add(ControlKind::kOptionButton, Text(TextId::kRunOption), {300, 1680, 2655, 195});
   controls->optCancel =
-      &add(ControlKind::kOptionButton, "キャンセルする(&C)", {300, 1920, 2595, 255});
+      &add(ControlKind::kOptionButton, Text(TextId::kCancelOption), {300, 1920, 2595, 255});
 
   cmdOK.on_click = [this] { RunGuarded(platform_, [this] { cmdOK_Click(); }); };
   cmdCancel.on_click = [this] { cmdCancel_Click(); };
@@ -140,7 +142,7 @@ void FrmSettings::cmdOK_Click() {
   // A number that does not fit the wait time is refused like text.
   if (!ConvertsToInt32(text)) {
     const InModalLoop waiting(modal_loops_);
-    platform_.ShowMessageBox(kNotANumber, platform_.ProductName(),
+    platform_.ShowMessageBox(Text(TextId::kNotANumber), platform_.ProductName(),
                              platform::MessageBoxKind::kOkExclamation, form_->dialog->handle());
     return;
   }

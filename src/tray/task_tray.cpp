@@ -3,7 +3,7 @@
 namespace wendora {
 
 TaskTrayIcon::TaskTrayIcon(platform::Platform& platform, const CurrentSettings& settings)
-    : settings_(settings), icon_(platform.CreateNotifyIcon(kTrayTip)) {
+    : settings_(settings), icon_(platform.CreateNotifyIcon(Text(TextId::kTrayTip))) {
   icon_->on_menu_requested = [this] {
     if (on_menu_requested) {
       on_menu_requested();

@@ -5,13 +5,11 @@
 #include <functional>
 #include <memory>
 
+#include "base/texts.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 
 namespace wendora {
-
-inline constexpr const char* kTrayTip = "Tamberlyn Wendora";
-inline constexpr const char* kPausedTrayTip = "Tamberlyn Wendora (一時停止中)";
 
 class TaskTrayIcon {
  public:
@@ -21,7 +19,9 @@ class TaskTrayIcon {
   // Removing an icon that is not there does nothing.
   void Hide() { icon_->Remove(); }
   // A paused program's icon is greyed, and its tip says so.
-  void ShowPaused(bool paused) { icon_->SetLook(paused ? kPausedTrayTip : kTrayTip, paused); }
+  void ShowPaused(bool paused) {
+    icon_->SetLook(Text(paused ? TextId::kPausedTrayTip : TextId::kTrayTip), paused);
+  }
 
   // The window that owns the icon's menu.
   platform::Handle handle() const { return icon_->handle(); }

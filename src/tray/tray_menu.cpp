@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/runtime_error.h"
+#include "base/texts.h"
 
 namespace wendora {
 namespace {
@@ -33,12 +34,12 @@ TrayMenu::TrayMenu(platform::Platform& platform, platform::Handle owner, TrayMen
 
 void TrayMenu::ShowMenu() {
   const std::vector<platform::MenuItem> items = {
-      {"設定(&S)", false},
-      {"ヘルプ(&T)", false},
-      {"一時停止(&P)", actions_.paused()},
-      {"Windows の起動時に開始(&W)", StartsWithWindows()},
+      {std::string(Text(TextId::kMenuSettings)), false},
+      {std::string(Text(TextId::kMenuHelp)), false},
+      {std::string(Text(TextId::kMenuPause)), actions_.paused()},
+      {std::string(Text(TextId::kMenuStartWithWindows)), StartsWithWindows()},
       {"", false},
-      {"Wendora の終了(&X)", false}};
+      {std::string(Text(TextId::kMenuExit)), false}};
   // The menu closes when the user clicks elsewhere only if its owner is in
   // the foreground.
   platform_.SetForegroundWindow(owner_);
@@ -69,10 +70,12 @@ void TrayMenu::mnuSetting_Click() {
 }
 
 void TrayMenu::mnuTopic_Click() {
-  // Named after the executable, so a renamed program looks for its own help.
-  // A missing help file or no program for it: nothing is reported.
+  // Named after the executable, so a renamed program looks for its own help,
+  // in the language in use. A missing help file or no program for it:
+  // nothing is reported.
   platform_.OpenWithShell(owner_, platform_.ProgramFolder() + "\\" +
-                                      WithoutExtension(platform_.ExecutableName()) + ".chm");
+                                      WithoutExtension(platform_.ExecutableName()) +
+                                      std::string(Text(TextId::kHelpFileEnding)));
 }
 
 void TrayMenu::mnuPause_Click() {

@@ -5,35 +5,10 @@
 #include "base/fatal.h"
 #include "base/number.h"
 #include "base/runtime_error.h"
+#include "base/texts.h"
 
 namespace wendora {
 namespace {
-
-constexpr const char* kUrlAnnounce =
-    "URL を示すと思われる文字列がクリップ ボードに格納されました。"
-    "上記 URL に存在する Web ページを開きます。";
-constexpr const char* kPathAnnounce =
-    "ファイル、またはフォルダのパスを示すと思われる文字列がクリップ ボードに格納されました。"
-    "上記パスに存在するファイル、またはフォルダを開きます。";
-constexpr const char* kProgramPathAnnounce =
-    "プログラムのパスを示すと思われる文字列がクリップ ボードに格納されました。"
-    "安全のため実行せず、上記ファイルのあるフォルダを開きます。";
-constexpr const char* kLooseUrlAnnounce =
-    "URL を示すと思われる文字列がクリップ ボードに格納されました。"
-    "上記 URL に存在する Web ページを開きますか？";
-constexpr const char* kCommandAnnounce = "Wendora の命令語がクリップボードに格納されました。";
-constexpr const char* kWaitTimeTitle = "待ち時間の変更";
-constexpr const char* kExitTitle = "アプリケーションの終了";
-constexpr const char* kExitAnnounce = "このアプリケーションを終了します。";
-constexpr const char* kPauseTitle = "クリップボード監視の一時停止";
-constexpr const char* kPauseAnnounce = "クリップボードの監視を一時停止します。";
-constexpr const char* kResumeTitle = "クリップボード監視の再開";
-constexpr const char* kResumeAnnounce = "クリップボードの監視を再開します。";
-constexpr const char* kBusy = "実行しています。しばらくお待ちください。";
-constexpr const char* kMissingPath =
-    "このパスは、ローカル ディスク内に存在しないファイル、またはフォルダを指しています。";
-constexpr const char* kFatal =
-    "回避不可能のエラーが発生しました。アプリケーションを終了します。\r\n\r\nエラー ";
 
 // Marks a tick as running for as long as the scope lasts, however it ends.
 class TickInProgress {
@@ -56,10 +31,10 @@ std::string_view ValueAfterCommandWord(std::string_view text) {
 
 namespace texts {
 std::string CancelWithin(std::int64_t seconds) {
-  return "キャンセルする場合は " + DecimalText(seconds) + "秒以内にここを右クリックしてください。";
+  return Format(TextId::kCancelWithin, DecimalText(seconds));
 }
 std::string ClickWithin(std::int64_t seconds) {
-  return "実行する場合は " + DecimalText(seconds) + "秒以内にここをクリックしてください。";
+  return Format(TextId::kClickWithin, DecimalText(seconds));
 }
 }  // namespace texts
 
@@ -154,7 +129,7 @@ bool WatchCycle::HasWorkToDo() const {
 }
 
 void WatchCycle::ReportFatal(int number, const std::string& description) {
-  platform_.ShowMessageBox(kFatal + DecimalText(number) + " - " + description,
+  platform_.ShowMessageBox(Format(TextId::kFatalError, DecimalText(number), description),
                            platform_.ProductName(), platform::MessageBoxKind::kOkCritical, 0);
   hooks_.exit_application();
 }
@@ -275,21 +250,20 @@ bool WatchCycle::HandleNewText(const std::string& text, bool ignored) {
       // The value is kept as a number, however long its text.
       const std::string_view value = ValueAfterCommandWord(text);
       new_wait_time_ = ToInt32(value);
-      AnnounceCommand(
-          kWaitTimeTitle,
-          std::string(kCommandAnnounce) + "待ち時間を " + std::string(value) + "秒に変更します。",
-          Action::SetWaitTime);
+      AnnounceCommand(TextId::kWaitTimeTitle, Format(TextId::kWaitTimeAnnounce, value),
+                      Action::SetWaitTime);
       break;
     }
     case ClipTextKind::ExitCommand:
-      AnnounceCommand(kExitTitle, std::string(kCommandAnnounce) + kExitAnnounce,
+      AnnounceCommand(TextId::kExitTitle, std::string(Text(TextId::kExitAnnounce)),
                       Action::ExitProgram);
       break;
     case ClipTextKind::PauseCommand:
-      AnnounceCommand(kPauseTitle, std::string(kCommandAnnounce) + kPauseAnnounce, Action::Pause);
+      AnnounceCommand(TextId::kPauseTitle, std::string(Text(TextId::kPauseAnnounce)),
+                      Action::Pause);
       break;
     case ClipTextKind::ResumeCommand:
-      AnnounceCommand(kResumeTitle, std::string(kCommandAnnounce) + kResumeAnnounce,
+      AnnounceCommand(TextId::kResumeTitle, std::string(Text(TextId::kResumeAnnounce)),
                       Action::Resume);
       break;
     case ClipTextKind::ChangeSettingCommand:
@@ -321,11 +295,12 @@ bool WatchCycle::RunSettingsCommand() {
 void WatchCycle::Announce(const Classification& c) {
   frmMain_.ShowAddress(c.target);
   if (c.kind == ClipTextKind::Url) {
-    frmMain_.SetExplanation(kUrlAnnounce);
+    frmMain_.SetExplanation(Text(TextId::kUrlAnnounce));
   } else if (c.kind == ClipTextKind::Path) {
-    frmMain_.SetExplanation(program_files_.Runs(c.target) ? kProgramPathAnnounce : kPathAnnounce);
+    frmMain_.SetExplanation(
+        Text(program_files_.Runs(c.target) ? TextId::kProgramPathAnnounce : TextId::kPathAnnounce));
   } else {
-    frmMain_.SetExplanation(kLooseUrlAnnounce);
+    frmMain_.SetExplanation(Text(TextId::kLooseUrlAnnounce));
   }
   frmMain_.SetCountdownText(c.kind == ClipTextKind::LooseUrl
                                 ? texts::ClickWithin(settings_.WaitTime)
@@ -336,8 +311,8 @@ void WatchCycle::Announce(const Classification& c) {
   state_.WaitForClick = c.mode == ModeRule::AlwaysClick ? Mode::Click : ModeFromDefaultAction();
 }
 
-void WatchCycle::AnnounceCommand(const char* title, const std::string& explanation, Action action) {
-  frmMain_.ShowCommandTitle(title);
+void WatchCycle::AnnounceCommand(TextId title, const std::string& explanation, Action action) {
+  frmMain_.ShowCommandTitle(Text(title));
   frmMain_.SetExplanation(explanation);
   frmMain_.SetCountdownText(texts::CancelWithin(settings_.WaitTime));
   BeginAnnouncement();
@@ -402,7 +377,7 @@ void WatchCycle::RunOut() {
 
 void WatchCycle::OpenTarget(Action kind) {
   const platform::Handle owner = frmMain_.form().handle();
-  frmMain_.SetCountdownText(kBusy);
+  frmMain_.SetCountdownText(Text(TextId::kBusy));
   platform_.SetMousePointer(platform::MousePointer::kBusy);
   platform_.DoEvents();
   const std::string& target = state_.TargetText;
@@ -417,7 +392,7 @@ void WatchCycle::OpenTarget(Action kind) {
       platform_.OpenWithShell(owner, target);
     }
   } else {
-    platform_.ShowMessageBox(kMissingPath, platform_.ProductName(),
+    platform_.ShowMessageBox(Text(TextId::kMissingPath), platform_.ProductName(),
                              platform::MessageBoxKind::kOkExclamation, owner);
     platform_.SetMousePointer(platform::MousePointer::kDefault);
     return;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "announce/frm_main.h"
+#include "base/texts.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "watcher/classify.h"
@@ -83,7 +84,7 @@ class WatchCycle {
   // Shows the settings dialog modal; false when it cannot be shown now.
   bool RunSettingsCommand();
   void Announce(const Classification& c);
-  void AnnounceCommand(const char* title, const std::string& explanation, Action action);
+  void AnnounceCommand(TextId title, const std::string& explanation, Action action);
   void Countdown();
   void RunOut();
   void OpenTarget(Action kind);

@@ -276,6 +276,7 @@ class FakePlatform final : public platform::Platform {
   std::string executable_name = "TWendora.exe";
   std::string command_line;
   bool another_instance_running = false;
+  std::string display_language = "ja-JP";
 
   // The file system: path (as the program spells it) to contents.
   std::map<std::string, std::string> files;
@@ -376,6 +377,7 @@ class FakePlatform final : public platform::Platform {
   platform::Handle NewHandle() { return next_handle_++; }
 
   std::string ProductName() override { return product_name; }
+  std::string DisplayLanguage() override { return display_language; }
   std::string ProgramFolder() override;
   std::string ExecutableName() override;
   std::string CommandLineArguments() override;

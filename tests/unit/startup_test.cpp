@@ -44,8 +44,8 @@ TEST_F(StartUpTest, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
   EXPECT_EQ(CountCalls("ReplaceFile"), 0u);
   EXPECT_TRUE(platform_.files.empty());
   // The nine settings, then the optional pause, list of ignored programs,
-  // monitor and quiet over full-screen programs.
-  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 13u);
+  // monitor, quiet over full-screen programs and language.
+  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 14u);
   EXPECT_FALSE(s.Paused);
   EXPECT_EQ(s.AnnounceMonitor, 0);
   EXPECT_EQ(s.QuietWhenFullScreen, 1);

@@ -9,7 +9,6 @@ namespace wendora::win32 {
 namespace {
 
 constexpr wchar_t kDialogClass[] = L"TWendoraDialog";
-constexpr wchar_t kDialogFont[] = L"ＭＳ Ｐゴシック";
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 // A key was released in the dialog: wparam the key, lparam the shift state.
 constexpr UINT kKeyReleased = WM_APP + 1;
@@ -147,7 +146,7 @@ void Win32DialogControl::Notify(WORD code) {
 // --- Dialog -----------------------------------------------------------
 
 Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design)
-    : ui_(ui), scale_(ScreenScale()) {
+    : ui_(ui), scale_(ScreenScale()), font_name_(Widen(design.font)) {
   RegisterWindowClass(kDialogClass, &ForwardToOwner<Win32Dialog>,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   owner_ = MakeWindow(0, L"STATIC", L"", WS_POPUP, {}, nullptr);
@@ -178,9 +177,10 @@ Win32Dialog::Win32Dialog(UiState& ui, const platform::DialogDesign& design)
 }
 
 void Win32Dialog::MakeFont() {
+  // The system's character set: Shift-JIS on a Japanese system.
   font_.reset(::CreateFontW(scale_.FontHeight(9), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kDialogFont));
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font_name_.c_str()));
 }
 
 Win32Dialog::~Win32Dialog() {

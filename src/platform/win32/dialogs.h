@@ -74,6 +74,7 @@ class Win32Dialog final : public platform::Dialog {
   Scale scale_;
   UniqueWindow owner_;  // hidden: keeps the dialog off the taskbar
   UniqueWindow window_;
+  std::wstring font_name_;
   UniqueFont font_;
   int next_id_ = 100;
   bool first_option_ = true;

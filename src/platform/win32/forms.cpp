@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "base/runtime_error.h"
+#include "base/texts.h"
 #include "platform/win32/alert_accessible.h"
 #include "platform/win32/text.h"
 
@@ -23,9 +24,6 @@ constexpr UINT_PTR kTimerId = 1;
 // mouse-move message, with the mouse message over the icon in lparam.
 constexpr UINT kNotifyIconId = 1;
 constexpr UINT kNotifyIconCallback = WM_MOUSEMOVE;
-
-constexpr const char* kCannotCreateWindow = "ウィンドウを作成できません。";
-constexpr const char* kCannotStartTimer = "タイマーを開始できません。";
 
 // The banner's frame: a fixed dialog frame without a title bar; a tool
 // window, so that it has no taskbar button.
@@ -53,7 +51,7 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH backgrou
   wc.hbrBackground = background;
   wc.lpszClassName = name;
   if (::RegisterClassExW(&wc) == 0) {
-    throw RuntimeError(kErrInternal, kCannotCreateWindow);
+    throw RuntimeError(kErrInternal, std::string(Text(TextId::kCannotCreateWindow)));
   }
 }
 
@@ -64,7 +62,7 @@ UniqueWindow MakeWindow(DWORD ex_style, const wchar_t* window_class, std::wstrin
       ex_style, window_class, caption.c_str(), style, place.left, place.top,
       place.right - place.left, place.bottom - place.top, parent, menu, ModuleInstance(), owner));
   if (!window) {
-    throw RuntimeError(kErrInternal, kCannotCreateWindow);
+    throw RuntimeError(kErrInternal, std::string(Text(TextId::kCannotCreateWindow)));
   }
   return window;
 }
@@ -323,7 +321,7 @@ void Win32Timer::Start() {
     return;
   }
   if (::SetTimer(window_.get(), kTimerId, interval_ms_, nullptr) == 0) {
-    throw RuntimeError(kErrInternal, kCannotStartTimer);
+    throw RuntimeError(kErrInternal, std::string(Text(TextId::kCannotStartTimer)));
   }
   running_ = true;
 }
@@ -636,7 +634,7 @@ void Win32Label::Rescale() {
 
 void Win32Label::MakeFont() {
   font_.reset(::CreateFontW(owner_.scale().FontHeight(design_.points), 0, 0, 0, FW_NORMAL, FALSE,
-                            design_.underline ? TRUE : FALSE, FALSE, SHIFTJIS_CHARSET,
+                            design_.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_DONTCARE, Widen(design_.name).c_str()));
 }

@@ -136,6 +136,25 @@ std::string Win32Platform::ProductName() {
   return product_name_;
 }
 
+std::string Win32Platform::DisplayLanguage() {
+  // The first of the user's display languages, by name.
+  ULONG count = 0;
+  ULONG size = 0;
+  if (::GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) && size > 1) {
+    std::wstring names(size, L'\0');
+    if (::GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size)) {
+      return Narrow(names.c_str());
+    }
+  }
+  // Without the list: the user's display language, as a number.
+  wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+  if (::LCIDToLocaleName(MAKELCID(::GetUserDefaultUILanguage(), SORT_DEFAULT), name,
+                         LOCALE_NAME_MAX_LENGTH, 0) > 0) {
+    return Narrow(name);
+  }
+  return {};
+}
+
 std::string Win32Platform::ProgramFolder() {
   const std::wstring path = ModulePath();
   const std::size_t slash = path.find_last_of(L"\\/");

@@ -13,6 +13,7 @@ namespace wendora::win32 {
 class Win32Platform final : public platform::Platform {
  public:
   std::string ProductName() override;
+  std::string DisplayLanguage() override;
   std::string ProgramFolder() override;
   std::string ExecutableName() override;
   std::string CommandLineArguments() override;
