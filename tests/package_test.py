@@ -10,7 +10,8 @@ import tempfile
 import zipfile
 
 WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "comdlg32.dll",
-                "version.dll", "winmm.dll", "msvcrt.dll", "advapi32.dll", "ole32.dll"}
+                "version.dll", "winmm.dll", "msvcrt.dll", "advapi32.dll", "ole32.dll",
+                "oleaut32.dll", "oleacc.dll"}
 FILES = {"TWendora.exe", "TWendora.chm", "TWendora.en.chm", "Readme.txt"}
 
 

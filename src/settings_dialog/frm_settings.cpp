@@ -11,6 +11,24 @@ namespace {
 
 using platform::ControlKind;
 
+// The places that differ between the languages, in twips: the English texts
+// of the colour labels and of the check box are longer, so the English
+// dialog is wider.
+struct Layout {
+  double width;
+  double color_label_width;
+  double swatch_left;
+  double wide_width;  // the check box and the frame
+  double ok_left;
+  double cancel_left;
+};
+constexpr Layout kJapaneseLayout{3195, 1095, 1200, 2955, 360, 1800};
+constexpr Layout kEnglishLayout{3615, 1395, 1500, 3375, 570, 2010};
+
+const Layout& LayoutOfLanguage() {
+  return CurrentLanguage() == Language::kEnglish ? kEnglishLayout : kJapaneseLayout;
+}
+
 // Counts a modal loop that a handler of the dialog waits in, for as long as
 // the scope lasts.
 class InModalLoop {
@@ -65,8 +83,10 @@ void FrmSettings::Load() {
     unloaded_.clear();
   }
   auto controls = std::make_unique<Controls>();
-  controls->dialog = platform_.CreateDialogWindow({std::string(Text(TextId::kDialogCaption)), 3195,
-                                                   3255, std::string(Text(TextId::kDialogFont))});
+  const Layout& layout = LayoutOfLanguage();
+  controls->dialog =
+      platform_.CreateDialogWindow({std::string(Text(TextId::kDialogCaption)), layout.width, 3255,
+                                    std::string(Text(TextId::kDialogFont))});
   platform::Dialog& dialog = *controls->dialog;
   // In tab order.
   const auto add = [&](ControlKind kind, std::string_view caption,
@@ -76,17 +96,18 @@ void FrmSettings::Load() {
   add(ControlKind::kLabel, Text(TextId::kWaitTimeLabel), {120, 150, 1575, 255});
   controls->txtWaitTime = &add(ControlKind::kTextBox, "", {1560, 120, 615, 270});
   add(ControlKind::kLabel, Text(TextId::kSecondsLabel), {2280, 150, 255, 255});
-  controls->picTopColor = &add(ControlKind::kSwatch, "", {1200, 600, 495, 255});
-  controls->picBottomColor = &add(ControlKind::kSwatch, "", {1200, 960, 495, 255});
-  add(ControlKind::kLabel, Text(TextId::kTopColorLabel), {120, 630, 1095, 255});
-  add(ControlKind::kLabel, Text(TextId::kBottomColorLabel), {120, 990, 1095, 255});
+  controls->picTopColor = &add(ControlKind::kSwatch, "", {layout.swatch_left, 600, 495, 255});
+  controls->picBottomColor = &add(ControlKind::kSwatch, "", {layout.swatch_left, 960, 495, 255});
+  add(ControlKind::kLabel, Text(TextId::kTopColorLabel), {120, 630, layout.color_label_width, 255});
+  add(ControlKind::kLabel, Text(TextId::kBottomColorLabel),
+      {120, 990, layout.color_label_width, 255});
   platform::DialogControl& cmdOK =
-      add(ControlKind::kDefaultButton, Text(TextId::kOkButton), {360, 2820, 1095, 315});
-  platform::DialogControl& cmdCancel =
-      add(ControlKind::kCancelButton, Text(TextId::kCancelButton), {1800, 2820, 1095, 315});
-  controls->chkShowTaskTrayIcon =
-      &add(ControlKind::kCheckBox, Text(TextId::kShowIconCheckBox), {120, 2400, 2955, 255});
-  add(ControlKind::kFrame, Text(TextId::kActionFrame), {120, 1380, 2955, 915});
+      add(ControlKind::kDefaultButton, Text(TextId::kOkButton), {layout.ok_left, 2820, 1095, 315});
+  platform::DialogControl& cmdCancel = add(ControlKind::kCancelButton, Text(TextId::kCancelButton),
+                                           {layout.cancel_left, 2820, 1095, 315});
+  controls->chkShowTaskTrayIcon = &add(ControlKind::kCheckBox, Text(TextId::kShowIconCheckBox),
+                                       {120, 2400, layout.wide_width, 255});
+  add(ControlKind::kFrame, Text(TextId::kActionFrame), {120, 1380, layout.wide_width, 915});
   // The option buttons stand in the frame, 180 twips from its left edge.
   controls->optRun =
       &add(ControlKind::kOptionButton, Text(TextId::kRunOption), {300, 1680, 2655, 195});

@@ -8,6 +8,7 @@ processes that Wine starts in the background would keep a pipe open.
 
 import argparse
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -40,13 +41,17 @@ def parse_test_options(*required):
     return options, [sys.argv[0]] + rest
 
 
-def wine_env(prefix, display=None):
+# Wine takes the display language from the locale its wineserver starts in.
+LOCALES = {"ja": "ja_JP.UTF-8", "en": "C.UTF-8"}
+
+
+def wine_env(prefix, display=None, language="en"):
     env = dict(os.environ)
     env.update({
         "WINEPREFIX": prefix,
         "WINEDEBUG": "-all",
         "WINEDLLOVERRIDES": "mscoree,mshtml=",
-        "LC_ALL": "C.UTF-8",
+        "LC_ALL": LOCALES[language],
     })
     if display is not None:
         env["DISPLAY"] = display
@@ -125,13 +130,15 @@ def copy_prefix(template, target):
 
 
 class WineSession:
-    """An X server and a Wine prefix of its own; use with `with`."""
+    """An X server and a Wine prefix of its own; use with `with`. Its Windows
+    programs see a Japanese display language, or an English one."""
 
-    def __init__(self, template, workdir=None, screen="1024x768x24", dpi=None):
+    def __init__(self, template, workdir=None, screen="1024x768x24", dpi=None, language="ja"):
         self.template = os.path.abspath(template)
         self.screen = screen
         self.width, self.height = (int(v) for v in screen.split("x")[:2])
         self.dpi = dpi
+        self.language = language
         self.workdir = os.path.abspath(
             tempfile.mkdtemp(prefix="wine-session-", dir=workdir or os.getcwd()))
         self.prefix = os.path.join(self.workdir, "prefix")
@@ -215,8 +222,12 @@ class WineSession:
     def path(self, *parts):
         return os.path.join(self.workdir, *parts)
 
-    def env(self):
-        env = wine_env(self.prefix, self.display)
+    def env(self, args=("wine",)):
+        """The environment of a command: Wine's programs see the session's
+        language; the X tools keep C.UTF-8, in which they read and write
+        UTF-8 (ja_JP.UTF-8 need not be a locale this machine has)."""
+        wine = os.path.basename(args[0]) in ("wine", "wine64", "wineserver")
+        env = wine_env(self.prefix, self.display, self.language if wine else "en")
         env["WENDORA_SHELL_LOG"] = windows_path(self.shell_log)
         return env
 
@@ -224,7 +235,7 @@ class WineSession:
         """Runs a command in the session to the end; returns (code, stdout, stderr)."""
         out_path, err_path = self.path(name + ".out"), self.path(name + ".err")
         with open(out_path, "wb") as out, open(err_path, "wb") as err:
-            code = subprocess.run(args, env=self.env(), stdout=out, stderr=err,
+            code = subprocess.run(args, env=self.env(args), stdout=out, stderr=err,
                                   stdin=subprocess.DEVNULL, timeout=timeout,
                                   check=False).returncode
         with open(out_path, encoding="utf-8", errors="replace") as f:
@@ -236,7 +247,7 @@ class WineSession:
     def start(self, args, name="start", cwd=None):
         """Starts a command in the background; the session ends it on close."""
         out = open(self.path(name + ".out"), "wb")  # pylint: disable=consider-using-with
-        child = subprocess.Popen(args, env=self.env(), stdout=out, stderr=out,
+        child = subprocess.Popen(args, env=self.env(args), stdout=out, stderr=out,
                                  stdin=subprocess.DEVNULL, cwd=cwd)
         out.close()
         self._children.append(child)
@@ -255,7 +266,8 @@ class WineSession:
     def copy(self, text):
         """Puts text on the X clipboard, as copying in another program does."""
         with open(self.path("xclip.log"), "ab") as log:
-            child = subprocess.Popen(["xclip", "-selection", "clipboard", "-i"], env=self.env(),
+            child = subprocess.Popen(["xclip", "-selection", "clipboard", "-i"],
+                                     env=self.env(["xclip"]),
                                      stdin=subprocess.PIPE, stdout=log, stderr=log)
             child.communicate(text.encode("utf-8"), timeout=20)
 
@@ -265,9 +277,21 @@ class WineSession:
                  name="keys")
 
     def windows(self, title, visible=True):
-        args = ["xdotool", "search"] + (["--onlyvisible"] if visible else []) + ["--name", title]
+        """The X windows whose title matches the regular expression. Titles
+        are read as UTF-8 (_NET_WM_NAME): in a Japanese session Wine cannot
+        write Japanese into the plain WM_NAME that xdotool matches."""
+        args = ["xdotool", "search"] + (["--onlyvisible"] if visible else []) + ["--name", "."]
         code, out, _ = self.run(args, name="xdotool")
-        return out.split() if code == 0 else []
+        if code != 0:
+            return []
+        pattern = re.compile(title)
+        found = []
+        for window in out.split():
+            code, prop, _ = self.run(["xprop", "-id", window, "_NET_WM_NAME"], name="xprop")
+            match = re.search(r'= "(.*)"$', prop.strip())
+            if code == 0 and match and pattern.search(match.group(1)):
+                found.append(window)
+        return found
 
     def geometry(self, window):
         """Where a window's client area is on the screen: (x, y, width,
@@ -371,6 +395,7 @@ class ProgramSession(WineSession):
     settings file when one is given."""
 
     def __init__(self, template, exe, settings=None, exe_name="TWendora.exe", **kwargs):
+        # kwargs: those of WineSession (screen, dpi, language).
         super().__init__(template, **kwargs)
         self.source_exe = exe
         self.exe_name = exe_name

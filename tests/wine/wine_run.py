@@ -11,10 +11,11 @@ import harness
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--template", required=True)
+    parser.add_argument("--dpi", type=int, help="the screen's dots per inch, 96 unless given")
     parser.add_argument("program")
     parser.add_argument("args", nargs=argparse.REMAINDER)
     options = parser.parse_args()
-    with harness.WineSession(options.template) as session:
+    with harness.WineSession(options.template, dpi=options.dpi) as session:
         code, out, err = session.run(["wine", os.path.abspath(options.program)] + options.args)
     sys.stdout.write(out)
     sys.stderr.write(err)
