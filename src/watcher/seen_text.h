@@ -22,6 +22,9 @@ class SeenText {
   bool Matches(std::string_view text) const { return *this == SeenText(text); }
   bool operator==(const SeenText& other) const;
 
+  // The bytes of text held: the whole text when it is short, none otherwise.
+  std::size_t KeptBytes() const { return text_.size(); }
+
  private:
   std::string text_;  // the whole text, when it is short
   std::size_t size_ = 0;

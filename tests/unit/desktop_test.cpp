@@ -310,6 +310,18 @@ TEST_F(MonitorTest, TheMonitorOfTheMousePointer) {
   EXPECT_EQ(Form().pictures.at(0)->lines.back().y1, 134 * 10.0);
 }
 
+TEST_F(MonitorTest, AnotherMonitorOfTheSameScaleIsLaidOutAnew) {
+  platform_.monitors = {{0, 0, 1920, 15}, {-1280, 0, 1280, 15}};
+  Start("AnnounceMonitor=2\r\n");
+  platform_.pointer_monitor = 1;
+  Copy("http://left/");
+  ExpectBannerOn(-1280, 0, 1280, 89, "the monitor on the left");
+  EXPECT_EQ(app_->frmMain().lblURL().Width(), (1280 - 6) * 15 - 480);
+  platform_.pointer_monitor = 0;
+  Copy("http://primary/");
+  ExpectBannerOn(0, 0, 1920, 89, "the primary monitor");
+}
+
 // --- Quiet over full-screen programs --------------------------------------
 
 TEST_F(DesktopTest, NothingIsAnnouncedOverAFullScreenProgram) {

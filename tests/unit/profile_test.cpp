@@ -92,6 +92,29 @@ TEST(ProfileAssign, AddsAMissingSectionAtTheEnd) {
             "[Other]\r\na=1\r\n[Settings]\r\nWaitTime=4\r\n");
 }
 
+TEST(ProfileAssign, KeepsEveryKindOfLineEnd) {
+  // Each kind of line end, with an empty line between the sections: a new
+  // key goes before the empty line, and no two line ends become one.
+  for (const std::string end : {"\r\n", "\n", "\r"}) {
+    const std::string before =
+        "[Settings]" + end + "WaitTime=4" + end + end + "[Tail]" + end + "x=1" + end;
+    EXPECT_EQ(ProfileLookup(before, "Settings", "WaitTime"), "4") << int(end.back());
+    EXPECT_EQ(ProfileLookup(before, "Tail", "x"), "1") << int(end.back());
+    EXPECT_EQ(ProfileAssign(before, "Settings", "DefaultAction", "0"),
+              "[Settings]" + end + "WaitTime=4" + end + "DefaultAction=0\r\n" + end + "[Tail]" +
+                  end + "x=1" + end)
+        << int(end.back());
+    EXPECT_EQ(ProfileAssign(before, "Tail", "x", "2"),
+              "[Settings]" + end + "WaitTime=4" + end + end + "[Tail]" + end + "x=2" + end)
+        << int(end.back());
+  }
+  // A lone CR before a CRLF is a line end of its own.
+  const std::string mixed = "[Settings]\r\r\nWaitTime=4\n\r\n";
+  EXPECT_EQ(ProfileLookup(mixed, "Settings", "WaitTime"), "4");
+  EXPECT_EQ(ProfileAssign(mixed, "Settings", "DefaultAction", "1"),
+            "[Settings]\r\r\nWaitTime=4\nDefaultAction=1\r\n\r\n");
+}
+
 TEST(ProfileAssign, KeepsLineEndsAndByteOrderMark) {
   EXPECT_EQ(ProfileAssign("\xEF\xBB\xBF[Settings]\nWaitTime=4\nZ=\xE3\x81\x82\n", "Settings",
                           "WaitTime", "10"),
@@ -126,6 +149,92 @@ TEST(ProfileAssign, RoundTripsEveryKeyOnce) {
   }
   EXPECT_EQ(content, "[Settings]\r\nTopColorb=2\r\n");
   EXPECT_EQ(ProfileLookup(content, "Settings", "TopColorB"), "2");
+}
+
+TEST(ProfileLookup, SkipsEveryKindOfBlank) {
+  // Each blank the reader skips, on its own: around a section's name and
+  // its brackets, around a key and around a value.
+  for (const std::string blank : {" ", "\t", "\f", "\v", "\x1a"}) {
+    const std::string b2 = blank + blank;
+    const std::string header = b2 + "[" + b2 + "Settings" + b2 + "]" + b2 + "\r\n";
+    EXPECT_EQ(ProfileLookup(header + "Key=v\r\n", "Settings", "Key"), "v") << int(blank[0]);
+    EXPECT_EQ(ProfileLookup("[Settings]\r\n" + b2 + "Key" + b2 + "=v\r\n", "Settings", "Key"), "v")
+        << int(blank[0]);
+    EXPECT_EQ(ProfileLookup("[Settings]\r\nKey=" + b2 + "v w" + b2 + "\r\n", "Settings", "Key"),
+              "v w")
+        << int(blank[0]);
+    EXPECT_EQ(ProfileLookup("[Settings]\r\nKey=" + b2 + "\r\n", "Settings", "Key"), "")
+        << int(blank[0]);
+    // Inside quotation marks they stay.
+    EXPECT_EQ(ProfileLookup("[Settings]\r\nKey=" + blank + "\"" + blank + "v" + blank + "\"\r\n",
+                            "Settings", "Key"),
+              blank + "v" + blank)
+        << int(blank[0]);
+    // A key among blanks is found and rewritten in place, keeping its header.
+    EXPECT_EQ(ProfileAssign(header + blank + "Key" + blank + "=" + blank + "1" + blank + "\r\n",
+                            "Settings", "Key", "2"),
+              header + "Key=2\r\n")
+        << int(blank[0]);
+    // A line of nothing but blanks ends what a new key follows.
+    EXPECT_EQ(ProfileAssign("[Settings]\r\na=1\r\n" + b2 + "\r\n[Tail]\r\n", "Settings", "b", "2"),
+              "[Settings]\r\na=1\r\nb=2\r\n" + b2 + "\r\n[Tail]\r\n")
+        << int(blank[0]);
+  }
+  // Other control characters are part of the name or value.
+  for (const std::string other : {"\x1b", "\x01", "\x7f"}) {
+    EXPECT_EQ(ProfileLookup("[Settings]\r\nKey=" + other + "v" + other + "\r\n", "Settings", "Key"),
+              other + "v" + other)
+        << int(other[0]);
+    EXPECT_EQ(ProfileLookup("[Settings]\r\n" + other + "Key=v\r\n", "Settings", "Key"),
+              std::nullopt)
+        << int(other[0]);
+    EXPECT_EQ(ProfileLookup("[" + other + "Settings]\r\nKey=v\r\n", "Settings", "Key"),
+              std::nullopt)
+        << int(other[0]);
+  }
+}
+
+TEST(ProfileLookup, TakesOffOnePairOfMatchingQuotes) {
+  struct Case {
+    std::string_view written;
+    std::string_view read;
+  };
+  for (const Case c :
+       {Case{"\"\"", ""}, Case{"''", ""}, Case{" \"\" ", ""}, Case{"\"", "\""}, Case{"'", "'"},
+        Case{"\"'", "\"'"}, Case{"'\"", "'\""}, Case{"\"\"\"\"", "\"\""}, Case{"\" \"", " "},
+        Case{"\"a", "\"a"}, Case{"a\"", "a\""}, Case{"\"a\"b", "\"a\"b"}, Case{"x", "x"}}) {
+    EXPECT_EQ(ProfileLookup("[S]\r\nk=" + std::string(c.written) + "\r\n", "S", "k"), c.read)
+        << c.written;
+  }
+  // An empty value in quotation marks is a value, not a missing key.
+  fake::FakePlatform platform;
+  platform.files[kFile] = "[Settings]\r\nIgnoredPrograms=\"\"\r\n";
+  EXPECT_EQ(ReadINI(platform, "Settings", "IgnoredPrograms", "chrome.exe", kFile), "");
+}
+
+TEST(ReadWriteINI, KeepACharacterOutsideTheBasicPlaneInAUtf16File) {
+  fake::FakePlatform platform;
+  platform.files[kFile] = Utf16(u"[Settings]\r\nName=x\r\n");
+  WriteINI(platform, "a\U0001F600b", "Settings", "Name", kFile);
+  // In the file: the surrogate pair D83D DE00, little-endian.
+  EXPECT_EQ(platform.files[kFile], Utf16(u"[Settings]\r\nName=a\U0001F600b\r\n"));
+  EXPECT_NE(platform.files[kFile].find(std::string("\x3D\xD8\x00\xDE", 4)), std::string::npos);
+  EXPECT_EQ(ReadINI(platform, "Settings", "Name", "", kFile), "a\U0001F600b");
+
+  // A value is cut to 255 UTF-16 units, never inside the pair.
+  const std::string fits = std::string(253, 'x') + "\U0001F600";
+  const std::string too_long = std::string(254, 'x') + "\U0001F600";
+  WriteINI(platform, fits, "Settings", "Name", kFile);
+  EXPECT_EQ(ReadINI(platform, "Settings", "Name", "", kFile), fits);
+  WriteINI(platform, too_long, "Settings", "Name", kFile);
+  EXPECT_EQ(ReadINI(platform, "Settings", "Name", "", kFile), std::string(254, 'x'));
+  EXPECT_EQ(platform.files[kFile].substr(0, 2), "\xFF\xFE");
+
+  // A file the program creates is UTF-8, and keeps the character just as well.
+  fake::FakePlatform fresh;
+  WriteINI(fresh, "\U0001F600", "Settings", "Name", kFile);
+  EXPECT_EQ(fresh.files[kFile], "[Settings]\r\nName=\xF0\x9F\x98\x80\r\n");
+  EXPECT_EQ(ReadINI(fresh, "Settings", "Name", "", kFile), "\U0001F600");
 }
 
 TEST(ReadWriteINI, GoThroughThePlatformsFiles) {

@@ -131,33 +131,34 @@ std::wstring ProgramOf(HWND window) {
   return slash != nullptr ? slash + 1 : path;
 }
 
+struct Search {
+  const std::wstring* program;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK AddIfVisibleOfProgram(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (::IsWindowVisible(window) &&
+      ::lstrcmpiW(ProgramOf(window).c_str(), search->program->c_str()) == 0) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK AddChild(HWND child, LPARAM data) {
+  reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+  return TRUE;
+}
+
 std::vector<HWND> VisibleWindowsOf(const std::wstring& program) {
-  struct Search {
-    const std::wstring* program;
-    std::vector<HWND> found;
-  } search{&program, {}};
-  ::EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (::IsWindowVisible(window) &&
-            ::lstrcmpiW(ProgramOf(window).c_str(), s->program->c_str()) == 0) {
-          s->found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  Search search{&program, {}};
+  ::EnumWindows(AddIfVisibleOfProgram, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
 std::vector<HWND> ChildrenOf(HWND window) {
   std::vector<HWND> children;
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
+  ::EnumChildWindows(window, AddChild, reinterpret_cast<LPARAM>(&children));
   return children;
 }
 
