@@ -58,6 +58,19 @@ std::string_view Trim(std::string_view text, std::string_view blanks) {
   return text.substr(begin, text.find_last_not_of(blanks) - begin + 1);
 }
 
+std::vector<std::string_view> ListItems(std::string_view list) {
+  std::vector<std::string_view> items;
+  while (!list.empty()) {
+    const std::size_t end = list.find(';');
+    const std::string_view item = Trim(list.substr(0, end), " \t");
+    if (!item.empty()) {
+      items.push_back(item);
+    }
+    list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
+  }
+  return items;
+}
+
 std::size_t CharacterLength(std::string_view text, std::size_t pos) {
   const auto lead = static_cast<unsigned char>(text[pos]);
   std::size_t length = 1;

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wendora {
 
@@ -20,6 +21,10 @@ std::size_t CharacterLength(std::string_view text, std::size_t pos);
 
 // The text without the given blank characters at either end.
 std::string_view Trim(std::string_view text, std::string_view blanks);
+
+// The items of a list separated by ";", without the blanks (spaces, tabs)
+// around them; empty items are left out.
+std::vector<std::string_view> ListItems(std::string_view list);
 
 // The number of UTF-16 units the text takes.
 std::size_t Utf16Length(std::string_view text);

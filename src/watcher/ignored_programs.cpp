@@ -13,13 +13,10 @@ std::string_view FileName(std::string_view path) {
 }  // namespace
 
 IgnoredPrograms::IgnoredPrograms(std::string_view list) {
-  while (!list.empty()) {
-    const std::size_t end = list.find(';');
-    const std::string_view name = FileName(Trim(list.substr(0, end), " \t"));
-    if (!name.empty()) {
+  for (const std::string_view item : ListItems(list)) {
+    if (const std::string_view name = FileName(item); !name.empty()) {
       names_.push_back(AsciiLower(std::string(name)));
     }
-    list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
   }
 }
 

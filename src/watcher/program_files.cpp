@@ -18,15 +18,13 @@ constexpr std::string_view kOtherKinds[] = {
 }  // namespace
 
 ProgramFileKinds::ProgramFileKinds(std::string_view system_list) {
-  std::string_view list = Trim(system_list, " \t").empty() ? kUsualSystemList : system_list;
-  while (!list.empty()) {
-    const std::size_t end = list.find(';');
-    const std::string_view entry = Trim(list.substr(0, end), " \t");
-    if (!entry.empty()) {
-      extensions_.push_back(
-          AsciiLower(entry.front() == '.' ? std::string(entry) : "." + std::string(entry)));
-    }
-    list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
+  std::vector<std::string_view> entries = ListItems(system_list);
+  if (entries.empty()) {
+    entries = ListItems(kUsualSystemList);
+  }
+  for (const std::string_view entry : entries) {
+    extensions_.push_back(
+        AsciiLower(entry.front() == '.' ? std::string(entry) : "." + std::string(entry)));
   }
   for (const std::string_view kind : kOtherKinds) {
     extensions_.emplace_back(kind);

@@ -28,26 +28,8 @@ def switches(pid):
     return total
 
 
-def pid_of(session, exe):
-    """The Linux process id of a Windows program running in the session."""
-    name = os.path.basename(exe)[:15]
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open("/proc/%s/comm" % entry, encoding="utf-8") as f:
-                if f.read().strip() != name:
-                    continue
-            with open("/proc/%s/environ" % entry, "rb") as f:
-                if ("WINEPREFIX=" + session.prefix).encode() in f.read().split(b"\0"):
-                    return int(entry)
-        except OSError:
-            continue
-    return None
-
-
 def per_second(session, exe, seconds):
-    pid = session.wait_for(lambda: pid_of(session, exe), timeout=20)
+    pid = session.wait_for(lambda: session.pid_of(os.path.basename(exe)), timeout=20)
     if pid is None:
         raise AssertionError("%s is not running" % exe)
     time.sleep(3)  # past its start-up

@@ -364,6 +364,23 @@ class WineSession:
         at = (y * width + x) * 3
         return tuple(data[at:at + 3])
 
+    def pid_of(self, exe_name):
+        """The Linux process id of a Windows program running in the session,
+        by its file name, or None."""
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit():
+                continue
+            try:
+                with open("/proc/%s/comm" % entry, encoding="utf-8") as f:
+                    if f.read().strip() != exe_name[:15]:
+                        continue
+                with open("/proc/%s/environ" % entry, "rb") as f:
+                    if ("WINEPREFIX=" + self.prefix).encode() in f.read().split(b"\0"):
+                        return int(entry)
+            except OSError:
+                continue
+        return None
+
     def processes_naming(self, text):
         """The command lines of the session's processes that contain the
         text."""
@@ -466,19 +483,7 @@ class ProgramSession(WineSession):
 
     def program_pid(self):
         """The Linux process id of the running program, or None."""
-        for entry in os.listdir("/proc"):
-            if not entry.isdigit():
-                continue
-            try:
-                with open("/proc/%s/comm" % entry, encoding="utf-8") as f:
-                    if f.read().strip() != self.exe_name[:15]:
-                        continue
-                with open("/proc/%s/environ" % entry, "rb") as f:
-                    if ("WINEPREFIX=" + self.prefix).encode() in f.read().split(b"\0"):
-                        return int(entry)
-            except OSError:
-                continue
-        return None
+        return self.pid_of(self.exe_name)
 
     def resident_kib(self):
         """The program's resident memory, in KiB, as /proc tells it."""
