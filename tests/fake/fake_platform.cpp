@@ -400,6 +400,9 @@ platform::ClipboardText FakePlatform::ReadClipboardText() {
   if (clipboard_error != 0) {
     throw RuntimeError(clipboard_error);
   }
+  if (clipboard_out_of_memory) {
+    throw std::bad_alloc();
+  }
   ++clipboard_reads;
   if (!clipboard_read_outcomes.empty()) {
     const platform::ClipboardRead outcome = clipboard_read_outcomes.front();

@@ -303,6 +303,8 @@ class FakePlatform final : public platform::Platform {
   std::string clipboard_owner;  // the owning program's file name; empty: unknown
   // Raised when the clipboard is read: 521 while another program holds it.
   int clipboard_error = 0;
+  // Reading the clipboard runs out of memory (an exception of the library).
+  bool clipboard_out_of_memory = false;
   // How the next reads go (a pending or failed read), before they succeed.
   std::deque<platform::ClipboardRead> clipboard_read_outcomes;
   std::uint32_t clipboard_sequence = 1;

@@ -85,7 +85,14 @@ TEST_F(DesktopTest, ThePauseAndResumeCommandWords) {
             "キャンセルする場合は 4秒以内にここを右クリックしてください。");
   Tick(3900);
   EXPECT_FALSE(Paused());
+  // Before it pauses, the line is emptied and the waiting events run.
+  std::vector<std::pair<bool, std::string>> at_yield;
+  platform_.pending_events = [&] {
+    at_yield.push_back({Paused(), app_->frmMain().lblCancelAnnounce().Caption()});
+  };
   Tick(100);
+  platform_.pending_events = nullptr;
+  EXPECT_EQ(at_yield, (std::vector<std::pair<bool, std::string>>{{false, ""}}));
   EXPECT_TRUE(Paused());
   EXPECT_TRUE(TrayIcon().greyed);
   EXPECT_FALSE(Form().visible);

@@ -319,6 +319,28 @@ TEST_F(WatchTest, AnyOtherErrorIsReportedAndEndsTheProgram) {
             "[Settings]\r\nWaitTime=7\r\n");
 }
 
+TEST_F(WatchTest, AnExceptionOfTheLibraryIsReportedAsItsError) {
+  Start();
+  platform_.clipboard_out_of_memory = true;
+  platform_.SetClipboard("http://host/");
+  EXPECT_TRUE(TicksEnd(100));
+  ASSERT_EQ(platform_.message_boxes.size(), 1u);
+  EXPECT_EQ(platform_.message_boxes[0].text,
+            "回避不可能のエラーが発生しました。アプリケーションを終了します。\r\n\r\n"
+            "エラー 7 - メモリが不足しています。");
+}
+
+TEST_F(WatchTest, ALeftClickOnAHiddenBannerLeavesNothingToDo) {
+  Start();
+  Copy("http://host/");
+  ClickOn(Url(), platform::kRightButton);
+  // A click that arrives as the banner goes: nothing to run, no tick.
+  ClickOn(Url(), platform::kLeftButton);
+  EXPECT_FALSE(Timer().running);
+  EXPECT_FALSE(TicksEnd(5000));
+  EXPECT_TRUE(platform_.shell_calls.empty());
+}
+
 TEST_F(WatchTest, TheTickCountTurningNegativeOrWrappingChangesNothing) {
   for (std::uint32_t start : {0x7FFFFF00u, 0xFFFFFF00u, 0xFFFFFFFFu - 3000}) {
     platform_ = fake::FakePlatform();
@@ -450,6 +472,18 @@ TEST_F(WatchTest, AClickModeExitStandsRunOutUntilALeftClick) {
   EXPECT_FALSE(TicksEnd(500));
   ClickOn(Url(), platform::kLeftButton);
   EXPECT_TRUE(TicksEnd(100));
+}
+
+TEST_F(WatchTest, ALooseAddressAsksAndWaitsForAClick) {
+  Start();
+  Copy("host/index.html");
+  EXPECT_EQ(Url().Caption(), "http://host/index.html");
+  EXPECT_EQ(Explanation().Caption(),
+            "URL を示すと思われる文字列がクリップ ボードに格納されました。"
+            "上記 URL に存在する Web ページを開きますか？");
+  EXPECT_EQ(Countdown().Caption(), "実行する場合は 4秒以内にここをクリックしてください。");
+  EXPECT_FALSE(TicksEnd(5000));
+  EXPECT_TRUE(platform_.shell_calls.empty());
 }
 
 TEST_F(WatchTest, PathsAreCheckedBeforeOpening) {
