@@ -424,9 +424,16 @@ TEST_F(WatchTest, TheWaitTimeCommand) {
 TEST_F(WatchTest, TheWaitTimeComesFromTheAnnouncedText) {
   Start();
   Copy("WendoraWaitTime=10");
-  // Another text copied just as the command is applied does not count.
-  platform_.pending_events = [&] { platform_.SetClipboard("Order number: 0012345"); };
+  // The line is emptied and the waiting events run before the value is
+  // taken; another text copied just then does not count.
+  std::vector<std::int32_t> wait_times_at_yield;
+  platform_.pending_events = [&] {
+    wait_times_at_yield.push_back(app_->settings().WaitTime);
+    EXPECT_EQ(Countdown().Caption(), "");
+    platform_.SetClipboard("Order number: 0012345");
+  };
   Tick(4000);
+  EXPECT_EQ(wait_times_at_yield, std::vector<std::int32_t>{4});
   EXPECT_EQ(app_->settings().WaitTime, 10);
 }
 
