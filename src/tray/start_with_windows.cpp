@@ -1,15 +1,9 @@
 #include "tray/start_with_windows.h"
 
+#include "base/path.h"
 #include "base/text.h"
 
 namespace wendora {
-namespace {
-
-std::string_view FileName(std::string_view path) {
-  return path.substr(path.find_last_of("\\/") + 1);
-}
-
-}  // namespace
 
 std::string StartWithWindows::ProgramOf(std::string_view command) {
   command = Trim(command, " \t");

@@ -1,16 +1,9 @@
 #include "watcher/ignored_programs.h"
 
+#include "base/path.h"
 #include "base/text.h"
 
 namespace wendora {
-namespace {
-
-std::string_view FileName(std::string_view path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-}  // namespace
 
 IgnoredPrograms::IgnoredPrograms(std::string_view list) {
   for (const std::string_view item : ListItems(list)) {

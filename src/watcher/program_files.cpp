@@ -1,5 +1,6 @@
 #include "watcher/program_files.h"
 
+#include "base/path.h"
 #include "base/text.h"
 
 namespace wendora {
@@ -32,7 +33,7 @@ ProgramFileKinds::ProgramFileKinds(std::string_view system_list) {
 }
 
 bool ProgramFileKinds::Runs(std::string_view path) const {
-  std::string_view name = path.substr(path.find_last_of("\\/") + 1);
+  std::string_view name = FileName(path);
   // "setup.exe:stream" and "notes.txt:setup.exe" both name code.
   while (!name.empty()) {
     const std::size_t colon = name.find(':');

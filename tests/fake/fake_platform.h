@@ -91,7 +91,6 @@ class FakeTimer final : public platform::Timer {
   ~FakeTimer() override;
   void Start() override;
   void Stop() override;
-  bool Running() const override { return running; }
   void Fire() {
     if (on_timer) {
       on_timer();

@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "base/path.h"
 #include "base/runtime_error.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
@@ -66,7 +67,7 @@ std::string OwnerProgram() {
     return {};
   }
   image.resize(length);
-  return Narrow(image.substr(image.find_last_of(L"\\/") + 1));
+  return std::string(FileName(Narrow(image)));
 }
 
 struct Result {

@@ -203,7 +203,6 @@ class Win32Timer final : public platform::Timer {
 
   void Start() override;
   void Stop() override;
-  bool Running() const override { return running_; }
 
   HWND window() const { return window_.get(); }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "base/path.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/forms.h"
 #include "platform/win32/text.h"
@@ -156,15 +157,11 @@ std::string Win32Platform::DisplayLanguage() {
 }
 
 std::string Win32Platform::ProgramFolder() {
-  const std::wstring path = ModulePath();
-  const std::size_t slash = path.find_last_of(L"\\/");
-  return Narrow(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
+  return std::string(FolderOf(Narrow(ModulePath())));
 }
 
 std::string Win32Platform::ExecutableName() {
-  const std::wstring path = ModulePath();
-  const std::size_t slash = path.find_last_of(L"\\/");
-  return Narrow(slash == std::wstring::npos ? path : path.substr(slash + 1));
+  return std::string(FileName(Narrow(ModulePath())));
 }
 
 std::string Win32Platform::CommandLineArguments() {
