@@ -81,22 +81,14 @@ void FrmMain::LayOut() {
   url_limit_ = VisibleCharacterLimit(label_width, kUrlHeight, tpp_x, tpp_y);
   line_limit_ = VisibleCharacterLimit(label_width, kLineHeight, tpp_x, tpp_y);
 
-  PaintGradient(settings_.TopColorR, settings_.TopColorG, settings_.TopColorB,
-                settings_.BottomColorR, settings_.BottomColorG, settings_.BottomColorB);
+  PaintGradient(TopColor(settings_), BottomColor(settings_));
 }
 
-void FrmMain::PaintGradient(std::int16_t top_red, std::int16_t top_green, std::int16_t top_blue,
-                            std::int16_t bottom_red, std::int16_t bottom_green,
-                            std::int16_t bottom_blue) {
+void FrmMain::PaintGradient(platform::Color top, platform::Color bottom) {
   if (high_contrast_) {
-    // The theme's window colour, evenly.
-    const auto window = static_cast<std::int32_t>(high_contrast_->window);
-    top_red = bottom_red = GetRed(window);
-    top_green = bottom_green = GetGreen(window);
-    top_blue = bottom_blue = GetBlue(window);
+    top = bottom = high_contrast_->window;  // the theme's window colour, evenly
   }
-  DrawGradient(*picMainContainer_, form_->TwipsPerPixelY(), top_red, top_green, top_blue,
-               bottom_red, bottom_green, bottom_blue);
+  DrawGradient(*picMainContainer_, form_->TwipsPerPixelY(), top, bottom);
 }
 
 platform::TextColor FrmMain::AddressColor() const {

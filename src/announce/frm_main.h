@@ -41,12 +41,14 @@ class FrmMain {
 
   // Repaints the background from the given colours, top to bottom; with a
   // high-contrast theme on, in the theme's window colour instead.
-  void PaintGradient(std::int16_t top_red, std::int16_t top_green, std::int16_t top_blue,
-                     std::int16_t bottom_red, std::int16_t bottom_green, std::int16_t bottom_blue);
+  void PaintGradient(platform::Color top, platform::Color bottom);
 
   platform::Form& form() { return *form_; }
+  // The address or path, or a command's title.
   platform::Label& lblURL() { return *lblURL_; }
+  // The explanation.
   platform::Label& lblAnnounce() { return *lblAnnounce_; }
+  // The countdown line: how to cancel or to run, or the busy text.
   platform::Label& lblCancelAnnounce() { return *lblCancelAnnounce_; }
 
   // A mouse button released anywhere on the banner (the background or any

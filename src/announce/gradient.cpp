@@ -7,14 +7,6 @@
 namespace wendora {
 namespace {
 
-std::int16_t Difference(std::int16_t bottom, std::int16_t top) {
-  const int d = bottom - top;
-  if (d < INT16_MIN || d > INT16_MAX) {
-    throw RuntimeError(kErrOverflow);
-  }
-  return static_cast<std::int16_t>(d);
-}
-
 // The component of line i: top + i * step in single precision, rounded to
 // the nearest integer, halves to even.
 int Component(std::int16_t top, int i, float step) {
@@ -28,9 +20,14 @@ int Component(std::int16_t top, int i, float step) {
 
 }  // namespace
 
-void DrawGradient(platform::PictureBox& target, double twips_per_pixel, std::int16_t top_red,
-                  std::int16_t top_green, std::int16_t top_blue, std::int16_t bottom_red,
-                  std::int16_t bottom_green, std::int16_t bottom_blue) {
+void DrawGradient(platform::PictureBox& target, double twips_per_pixel, platform::Color top,
+                  platform::Color bottom) {
+  const std::int16_t top_red = GetRed(top);
+  const std::int16_t top_green = GetGreen(top);
+  const std::int16_t top_blue = GetBlue(top);
+  const std::int16_t bottom_red = GetRed(bottom);
+  const std::int16_t bottom_green = GetGreen(bottom);
+  const std::int16_t bottom_blue = GetBlue(bottom);
   const double height = target.Height();
   const double width = target.Width();
   const double p = twips_per_pixel;
@@ -38,9 +35,9 @@ void DrawGradient(platform::PictureBox& target, double twips_per_pixel, std::int
     return;  // nothing to paint into; the step would divide by zero
   }
   const double rows = height / p;
-  const float step_red = static_cast<float>(Difference(bottom_red, top_red) / rows);
-  const float step_green = static_cast<float>(Difference(bottom_green, top_green) / rows);
-  const float step_blue = static_cast<float>(Difference(bottom_blue, top_blue) / rows);
+  const float step_red = static_cast<float>((bottom_red - top_red) / rows);
+  const float step_green = static_cast<float>((bottom_green - top_green) / rows);
+  const float step_blue = static_cast<float>((bottom_blue - top_blue) / rows);
 
   // The last line's index: the whole number of pixel rows. With a whole
   // number of twips per pixel this is the rounded height divided by it; at
@@ -58,20 +55,6 @@ void DrawGradient(platform::PictureBox& target, double twips_per_pixel, std::int
                                 static_cast<std::int16_t>(Component(top_blue, i, step_blue)));
     target.DrawLine(0, i * p, width, i * p, color);
   }
-}
-
-platform::Color RgbColor(std::int16_t red, std::int16_t green, std::int16_t blue) {
-  return static_cast<platform::Color>(red + 256 * green + 65536 * blue);
-}
-
-std::int16_t GetRed(std::int32_t color) {
-  return static_cast<std::int16_t>(color & 0xFF);
-}
-std::int16_t GetGreen(std::int32_t color) {
-  return static_cast<std::int16_t>((color >> 8) & 0xFF);
-}
-std::int16_t GetBlue(std::int32_t color) {
-  return static_cast<std::int16_t>((color >> 16) & 0xFF);
 }
 
 }  // namespace wendora

@@ -1,10 +1,12 @@
 // The current settings: program-wide values, named as their keys in the
-// settings file, filled from the file at start-up; the nine of the original
-// design (and those added since) are written back at shut-down.
+// settings file, filled from the file at start-up and written back at
+// shut-down.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "platform/types.h"
 
 namespace wendora {
 
@@ -38,19 +40,26 @@ struct CurrentSettings {
   std::string IgnoreCopiesFrom;
 };
 
+// The banner's two colours, packed (red in bits 0-7, green 8-15, blue
+// 16-23), and their components set from packed colours.
+platform::Color TopColor(const CurrentSettings& settings);
+platform::Color BottomColor(const CurrentSettings& settings);
+void SetColors(CurrentSettings& settings, platform::Color top, platform::Color bottom);
+
 inline constexpr const char* kSettingsSection = "Settings";
 
 // The settings file beside the executable.
 std::string SettingsFilePath(platform::Platform& platform);
 
-// The nine reads, in their fixed order, each converted to its setting's type,
-// then the optional ones: the pause, the list of ignored programs, the
-// banner's monitor, the quiet over full-screen programs and the language.
-// Raises
-// error 13 or 6 for a value that does not convert.
+// Reads the file once and takes every key from it, in a fixed order, each
+// converted to its setting's type; a missing file or key gives the default.
+// Raises error 13 or 6 for a value that does not convert.
 CurrentSettings ReadSettings(platform::Platform& platform);
 
-// The nine writes, in the same order, as plain decimal text, then the pause.
+// Writes the nine keys of the design, in the same order, as plain decimal
+// text, then the pause: all in one replacement of the file, so that it
+// holds either all old or all new values. A file that cannot be read or
+// written is left as it was.
 void WriteSettings(platform::Platform& platform, const CurrentSettings& settings);
 
 }  // namespace wendora

@@ -350,11 +350,21 @@ platform::FileContent FakePlatform::ReadFile(const std::string& path) {
   if (found == files.end()) {
     return {platform::FileStatus::kMissing, {}};
   }
-  return {platform::FileStatus::kRead, found->second};
+  platform::FileContent content{platform::FileStatus::kRead, found->second};
+  if (after_file_read) {
+    after_file_read(path);
+  }
+  return content;
 }
 
 bool FakePlatform::ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   calls.push_back("ReplaceFileAtomically " + path);
+  if (replacements_before_end == 0) {
+    throw ProcessExited();
+  }
+  if (replacements_before_end > 0) {
+    --replacements_before_end;
+  }
   if (unwritable.count(path) != 0) {
     return false;
   }

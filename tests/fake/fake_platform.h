@@ -282,6 +282,11 @@ class FakePlatform final : public platform::Platform {
   std::set<std::string> unreadable;      // exist but cannot be read
   std::set<std::string> unwritable;      // replacing them fails
   std::set<std::string> existing_paths;  // for PathExists, besides the files
+  // Runs after each read of a file (another program changing it meanwhile).
+  std::function<void(const std::string& path)> after_file_read;
+  // The process is ended (a crash, a power cut) when it replaces a file
+  // for the time after this many replacements; -1: never.
+  int replacements_before_end = -1;
   std::string program_extensions = ".COM;.EXE;.BAT;.CMD;.VBS;.VBE;.JS;.JSE;.WSF;.WSH;.MSC";
 
   // The programs Windows starts at logon, by name; while logon_failure is

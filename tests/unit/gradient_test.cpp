@@ -32,7 +32,7 @@ class GradientTest : public ::testing::Test {
 
 TEST_F(GradientTest, TheDefaultColoursOverTheBannersHeight) {
   auto& box = Box(15360, 1335);
-  DrawGradient(box, 15, 255, 255, 255, 98, 255, 98);
+  DrawGradient(box, 15, RgbColor(255, 255, 255), RgbColor(98, 255, 98));
   ASSERT_EQ(box.lines.size(), 90u);  // rows 0 to 89: one more than the 89 visible
   EXPECT_EQ(Split(box.lines[0].color), (Rgb{255, 255, 255}));
   EXPECT_EQ(Split(box.lines[1].color), (Rgb{253, 255, 253}));
@@ -45,7 +45,7 @@ TEST_F(GradientTest, TheDefaultColoursOverTheBannersHeight) {
 
 TEST_F(GradientTest, HalfwayRoundsToEven) {
   auto& box = Box(300, 30);
-  DrawGradient(box, 15, 0, 0, 0, 1, 0, 0);
+  DrawGradient(box, 15, RgbColor(0, 0, 0), RgbColor(1, 0, 0));
   ASSERT_EQ(box.lines.size(), 3u);
   EXPECT_EQ(GetRed(box.lines[0].color), 0);
   EXPECT_EQ(GetRed(box.lines[1].color), 0);  // 0.5
@@ -54,7 +54,7 @@ TEST_F(GradientTest, HalfwayRoundsToEven) {
 
 TEST_F(GradientTest, EqualColoursFillUniformly) {
   auto& box = Box(300, 150);
-  DrawGradient(box, 15, 10, 20, 30, 10, 20, 30);
+  DrawGradient(box, 15, RgbColor(10, 20, 30), RgbColor(10, 20, 30));
   ASSERT_EQ(box.lines.size(), 11u);
   for (const auto& line : box.lines) {
     EXPECT_EQ(Split(line.color), (Rgb{10, 20, 30}));
@@ -63,14 +63,14 @@ TEST_F(GradientTest, EqualColoursFillUniformly) {
 
 TEST_F(GradientTest, AnEmptyTargetPaintsNothing) {
   auto& flat = Box(300, 0);
-  DrawGradient(flat, 15, 0, 0, 0, 255, 255, 255);
+  DrawGradient(flat, 15, RgbColor(0, 0, 0), RgbColor(255, 255, 255));
   EXPECT_TRUE(flat.lines.empty());
 }
 
 TEST_F(GradientTest, HighDpiPixelRows) {
   // 144 DPI: 10 twips per pixel; the same banner has 133 rows and a half.
   auto& box = Box(15360, 1335);
-  DrawGradient(box, 10, 255, 255, 255, 98, 255, 98);
+  DrawGradient(box, 10, RgbColor(255, 255, 255), RgbColor(98, 255, 98));
   ASSERT_EQ(box.lines.size(), 134u);
   EXPECT_EQ(box.lines[133].y1, 1330.0);
   EXPECT_EQ(Split(box.lines[0].color), (Rgb{255, 255, 255}));
@@ -79,7 +79,7 @@ TEST_F(GradientTest, HighDpiPixelRows) {
 TEST_F(GradientTest, FractionalTwipsPerPixelPaintEveryRow) {
   // 192 DPI: 7.5 twips per pixel; the banner's 178 rows are all painted.
   auto& box = Box(15360, 1335);
-  DrawGradient(box, 7.5, 255, 255, 255, 98, 255, 98);
+  DrawGradient(box, 7.5, RgbColor(255, 255, 255), RgbColor(98, 255, 98));
   ASSERT_EQ(box.lines.size(), 179u);
   EXPECT_EQ(box.lines[177].y1, 177 * 7.5);
   EXPECT_EQ(Split(box.lines[178].color), (Rgb{98, 255, 98}));

@@ -43,9 +43,8 @@ TEST_F(StartUpTest, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
   EXPECT_EQ(std::tie(s.BottomColorR, s.BottomColorG, s.BottomColorB), std::make_tuple(98, 255, 98));
   EXPECT_EQ(CountCalls("ReplaceFile"), 0u);
   EXPECT_TRUE(platform_.files.empty());
-  // The nine settings, then the optional pause, list of ignored programs,
-  // monitor, quiet over full-screen programs and language.
-  EXPECT_EQ(CountCalls("ReadFile " + platform_.SettingsFile()), 14u);
+  // The optional ones: the pause, the list of ignored programs, the monitor,
+  // the quiet over full-screen programs and the language.
   EXPECT_FALSE(s.Paused);
   EXPECT_EQ(s.AnnounceMonitor, 0);
   EXPECT_EQ(s.QuietWhenFullScreen, 1);
@@ -64,6 +63,21 @@ TEST_F(StartUpTest, ReadsEveryKeyWithItsWidth) {
   EXPECT_EQ(s.DefaultAction, 5);
   EXPECT_EQ(std::tie(s.TopColorR, s.TopColorG, s.TopColorB), std::make_tuple(1, 2, 0));
   EXPECT_EQ(std::tie(s.BottomColorR, s.BottomColorG, s.BottomColorB), std::make_tuple(254, 3, 6));
+}
+
+TEST_F(StartUpTest, EverySettingComesFromTheFileAsItWasWhenFirstRead) {
+  // Another program rewrites the file while the program starts: the
+  // settings are all of the one version read, never a mixture.
+  SetSettingsFile("WaitTime=7\r\nDefaultAction=1\r\nLanguage=en\r\nTopColorR=10\r\n");
+  platform_.after_file_read = [this](const std::string& path) {
+    if (path == platform_.SettingsFile()) {
+      SetSettingsFile("WaitTime=9\r\nDefaultAction=0\r\nLanguage=ja\r\nTopColorR=20\r\n");
+    }
+  };
+  EXPECT_FALSE(StartEnds());
+  const CurrentSettings& s = app_->settings();
+  EXPECT_EQ(std::tie(s.WaitTime, s.DefaultAction, s.Language, s.TopColorR),
+            std::make_tuple(7, 1, std::string("en"), 10));
 }
 
 TEST_F(StartUpTest, ABadValueIsFatalBeforeAnyWindowOrWrite) {
@@ -200,8 +214,28 @@ TEST_F(ShutDownTest, WritesTheNineKeysAndThePauseInOrderAndRemovesTheIcon) {
             "TopColorR=255\r\nTopColorG=255\r\nTopColorB=255\r\n"
             "BottomColorR=98\r\nBottomColorG=255\r\nBottomColorB=98\r\nPaused=0\r\n");
   EXPECT_EQ(platform_.calls.front(), "NotifyIcon remove");
-  EXPECT_EQ(CountCalls("ReplaceFile"), 10u);
   EXPECT_EQ(platform_.calls.back(), "ExitProcess");
+}
+
+TEST_F(ShutDownTest, AnExitCutShortLeavesAllOldOrAllNewValues) {
+  const std::string before = "[Settings]\r\nWaitTime=9\r\nDefaultAction=1\r\nPaused=1\r\n";
+  const std::string after =
+      "[Settings]\r\nWaitTime=3\r\nDefaultAction=0\r\nPaused=0\r\nShowTaskTrayIcon=1\r\n"
+      "TopColorR=255\r\nTopColorG=255\r\nTopColorB=255\r\n"
+      "BottomColorR=98\r\nBottomColorG=255\r\nBottomColorB=98\r\n";
+  // The process is ended at its first write, or right after it.
+  for (const int writes : {0, 1}) {
+    platform_ = fake::FakePlatform();
+    platform_.files[platform_.SettingsFile()] = before;
+    ASSERT_FALSE(StartEnds());
+    CurrentSettings& s = app_->settings();
+    s.WaitTime = 3;
+    s.DefaultAction = 0;
+    s.Paused = false;
+    platform_.replacements_before_end = writes;
+    Exit();
+    EXPECT_EQ(platform_.files[platform_.SettingsFile()], writes == 0 ? before : after) << writes;
+  }
 }
 
 TEST_F(ShutDownTest, TheListOfIgnoredProgramsIsReadAndKeptAsItIs) {
