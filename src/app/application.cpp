@@ -23,7 +23,7 @@ void Application::StartUp() {
   try {
     RunStartUpSteps();
   } catch (const std::exception& error) {
-    ReportFatalError(platform_, title_, AsRuntimeError(error));
+    ReportFatalError(platform_, AsRuntimeError(error));
   }
 }
 
@@ -53,8 +53,9 @@ void Application::RunStartUpSteps() {
       *start_with_windows_);
   watchCycle_ = std::make_unique<WatchCycle>(
       platform_, settings_, *frmMain_,
-      WatchHooks{[this] { ExitApplication(); }, [this] { return frmSettings_->ShowModal(); },
-                 [this](bool paused) { tray_icon_->ShowPaused(paused); }});
+      AnnouncementActions{[this] { ExitApplication(); },
+                          [this] { return frmSettings_->ShowModal(); },
+                          [this](bool paused) { tray_icon_->ShowPaused(paused); }});
   frmMain_->on_mouse_up = [this](int button) {
     RunGuarded(platform_, [&] { watchCycle_->HandleAnnounceClick(button); });
   };
@@ -93,7 +94,7 @@ bool Application::AdvanceBuildCounter() {
 void Application::ExitApplication() {
   // The icon is removed whether or not it was ever added.
   if (tray_icon_) {
-    tray_icon_->Hide();
+    tray_icon_->Remove();
   }
   WriteSettings(platform_, settings_);
   platform_.ExitProcess();

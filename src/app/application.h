@@ -26,14 +26,14 @@ class Application {
   // process inside the call.
   void StartUp();
 
-  // Removes the tray icon, writes the nine settings and ends the process.
+  // Removes the tray icon, writes the settings in one replacement of the
+  // file and ends the process.
   [[noreturn]] void ExitApplication();
 
   CurrentSettings& settings() { return settings_; }
   FrmMain& frmMain() { return *frmMain_; }
   WatchCycle& watchCycle() { return *watchCycle_; }
   FrmSettings& frmSettings() { return *frmSettings_; }
-  StartWithWindows& startWithWindows() { return *start_with_windows_; }
 
  private:
   void RunStartUpSteps();

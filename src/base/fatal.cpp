@@ -5,12 +5,18 @@
 
 namespace wendora {
 
-void ReportFatalError(platform::Platform& platform, const std::string& title,
-                      const RuntimeError& error) {
-  const std::string text =
-      Format(TextId::kRuntimeErrorReport, DecimalText(error.number()), error.description());
-  platform.ShowMessageBox(text, title, platform::MessageBoxKind::kOkCritical, 0);
-  platform.ExitProcess();
+void ReportFatalError(platform::Platform& platform, const RuntimeError& error,
+                      const std::function<void()>& shut_down) {
+  const std::string number = DecimalText(error.number());
+  if (shut_down) {
+    platform.ShowMessageBox(Format(TextId::kFatalError, number, error.description()),
+                            platform.ProductName(), platform::MessageBoxKind::kOkCritical, 0);
+    shut_down();
+  } else {
+    platform.ShowMessageBox(Format(TextId::kRuntimeErrorReport, number, error.description()),
+                            kProgramTitle, platform::MessageBoxKind::kOkCritical, 0);
+  }
+  platform.ExitProcess();  // the shut-down does not return either
 }
 
 RuntimeError AsRuntimeError(const std::exception& error) {

@@ -1,8 +1,9 @@
 // Errors that no handler expects: reported with the error's number and
-// description, then the process ends.
+// description, then the program ends.
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <new>
 #include <string>
 
@@ -12,10 +13,15 @@
 
 namespace wendora {
 
-// The standard report (a message box with the program's title, the error's
-// number and description), then the end of the process.
-[[noreturn]] void ReportFatalError(platform::Platform& platform, const std::string& title,
-                                   const RuntimeError& error);
+// Reports the error and ends the program; the caller says whether the
+// settings are saved. Without a shut-down to call, the report is the
+// standard one of an error nobody handles (a message box with the program's
+// title, the error's number and description) and the process ends at once,
+// saving nothing. With one, it is the watch's report (the program says it
+// must end, with the product name as title), and the shut-down then removes
+// the tray icon, saves the settings and ends the process.
+[[noreturn]] void ReportFatalError(platform::Platform& platform, const RuntimeError& error,
+                                   const std::function<void()>& shut_down = {});
 
 // The run-time error that an exception stands for.
 RuntimeError AsRuntimeError(const std::exception& error);
@@ -27,7 +33,7 @@ void RunGuarded(platform::Platform& platform, Handler&& handler) {
   try {
     handler();
   } catch (const std::exception& error) {
-    ReportFatalError(platform, kProgramTitle, AsRuntimeError(error));
+    ReportFatalError(platform, AsRuntimeError(error));
   }
 }
 

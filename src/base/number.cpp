@@ -29,13 +29,22 @@ std::size_t SkipDigits(std::string_view text, std::size_t& i) {
   return i - start;
 }
 
-// Rounds halves to even and checks the range; raises 6 when outside.
-double RoundChecked(double value, double lowest, double highest) {
+// Rounds halves to even; nothing when the result lies outside the range.
+std::optional<double> Rounded(double value, double lowest, double highest) {
   const double rounded = std::nearbyint(value);  // default rounding: halves to even
   if (!(rounded >= lowest && rounded <= highest)) {
-    throw RuntimeError(kErrOverflow);
+    return std::nullopt;
   }
   return rounded;
+}
+
+// The same, raising 6 when outside.
+double RoundChecked(double value, double lowest, double highest) {
+  const std::optional<double> rounded = Rounded(value, lowest, highest);
+  if (!rounded) {
+    throw RuntimeError(kErrOverflow);
+  }
+  return *rounded;
 }
 
 double ParseOrThrow(std::string_view text) {
@@ -80,13 +89,14 @@ std::optional<double> ParseNumber(std::string_view text) {
   return value;  // on overflow strtod gives +-HUGE_VAL, on underflow 0
 }
 
-bool ConvertsToInt32(std::string_view text) {
-  const auto number = ParseNumber(text);
-  if (!number) {
-    return false;
+std::optional<std::int32_t> Int32Value(std::string_view text) {
+  const std::optional<double> number = ParseNumber(text);
+  const std::optional<double> rounded =
+      number ? Rounded(*number, INT32_MIN, INT32_MAX) : std::nullopt;
+  if (!rounded) {
+    return std::nullopt;
   }
-  const double rounded = std::nearbyint(*number);
-  return rounded >= INT32_MIN && rounded <= INT32_MAX;
+  return static_cast<std::int32_t>(*rounded);
 }
 
 std::int32_t RoundToInt32(double value) {

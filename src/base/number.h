@@ -19,10 +19,13 @@ namespace wendora {
 // large for a double comes back as an infinity.
 std::optional<double> ParseNumber(std::string_view text);
 
-// Whether the text is a number that rounds to a 32-bit signed integer.
-bool ConvertsToInt32(std::string_view text);
+// The whole number the text stands for, when it is a number that rounds to
+// a 32-bit signed integer; nothing otherwise. For texts that may be anything,
+// such as a copied command word or what the user typed.
+std::optional<std::int32_t> Int32Value(std::string_view text);
 
-// Whole-number conversions, named for their target width.
+// Whole-number conversions, named for their target width; they raise the
+// errors above.
 std::int32_t ToInt32(std::string_view text);
 std::int16_t ToInt16(std::string_view text);
 std::uint8_t ToUInt8(std::string_view text);

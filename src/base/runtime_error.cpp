@@ -10,8 +10,6 @@ std::string ErrorDescription(int number) {
       return std::string(Text(TextId::kErrOverflow));
     case kErrOutOfMemory:
       return std::string(Text(TextId::kErrOutOfMemory));
-    case kErrSubscriptOutOfRange:
-      return std::string(Text(TextId::kErrSubscriptOutOfRange));
     case kErrTypeMismatch:
       return std::string(Text(TextId::kErrTypeMismatch));
     case kErrInternal:

@@ -10,7 +10,6 @@ namespace wendora {
 enum ErrorNumber : int {
   kErrOverflow = 6,
   kErrOutOfMemory = 7,
-  kErrSubscriptOutOfRange = 9,
   kErrTypeMismatch = 13,
   kErrInternal = 51,
   kErrPathFileAccess = 75,

@@ -38,7 +38,6 @@ enum class TextId {
   // Error descriptions.
   kErrOverflow,
   kErrOutOfMemory,
-  kErrSubscriptOutOfRange,
   kErrTypeMismatch,
   kErrInternal,
   kErrPathFileAccess,

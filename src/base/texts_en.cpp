@@ -58,8 +58,6 @@ std::string_view EnglishText(TextId id) {
       return "Overflow";
     case TextId::kErrOutOfMemory:
       return "Out of memory";
-    case TextId::kErrSubscriptOutOfRange:
-      return "Subscript out of range";
     case TextId::kErrTypeMismatch:
       return "Type mismatch";
     case TextId::kErrInternal:

@@ -60,8 +60,6 @@ std::string_view JapaneseText(TextId id) {
       return "オーバーフローしました。";
     case TextId::kErrOutOfMemory:
       return "メモリが不足しています。";
-    case TextId::kErrSubscriptOutOfRange:
-      return "インデックスが有効範囲にありません。";
     case TextId::kErrTypeMismatch:
       return "型が一致しません。";
     case TextId::kErrInternal:

@@ -134,10 +134,8 @@ void FrmSettings::Load() {
   dialog.SetTopmost(true);
   dialog.SetTopmost(false);
   form_->txtWaitTime->SetText(DecimalText(settings_.WaitTime));
-  form_->picTopColor->SetBackColor(
-      RgbColor(settings_.TopColorR, settings_.TopColorG, settings_.TopColorB));
-  form_->picBottomColor->SetBackColor(
-      RgbColor(settings_.BottomColorR, settings_.BottomColorG, settings_.BottomColorB));
+  form_->picTopColor->SetBackColor(TopColor(settings_));
+  form_->picBottomColor->SetBackColor(BottomColor(settings_));
   // 0 unchecked, 1 checked, 2 greyed; a larger value from a hand-edited file
   // shows greyed as well, and OK then leaves it alone.
   form_->chkShowTaskTrayIcon->SetValue(settings_.ShowTaskTrayIcon <= 2 ? settings_.ShowTaskTrayIcon
@@ -159,27 +157,19 @@ void FrmSettings::Unload() {
 }
 
 void FrmSettings::cmdOK_Click() {
-  const std::string text = form_->txtWaitTime->Text();
   // A number that does not fit the wait time is refused like text.
-  if (!ConvertsToInt32(text)) {
+  const std::optional<std::int32_t> wait_time = Int32Value(form_->txtWaitTime->Text());
+  if (!wait_time) {
     const InModalLoop waiting(modal_loops_);
     platform_.ShowMessageBox(Text(TextId::kNotANumber), platform_.ProductName(),
                              platform::MessageBoxKind::kOkExclamation, form_->dialog->handle());
     return;
   }
-  settings_.WaitTime = ToInt32(text);
+  settings_.WaitTime = *wait_time;
 
   if (ColorChanged) {
-    const auto top = static_cast<std::int32_t>(form_->picTopColor->BackColor());
-    settings_.TopColorR = GetRed(top);
-    settings_.TopColorG = GetGreen(top);
-    settings_.TopColorB = GetBlue(top);
-    const auto bottom = static_cast<std::int32_t>(form_->picBottomColor->BackColor());
-    settings_.BottomColorR = GetRed(bottom);
-    settings_.BottomColorG = GetGreen(bottom);
-    settings_.BottomColorB = GetBlue(bottom);
-    frmMain_.PaintGradient(settings_.TopColorR, settings_.TopColorG, settings_.TopColorB,
-                           settings_.BottomColorR, settings_.BottomColorG, settings_.BottomColorB);
+    SetColors(settings_, form_->picTopColor->BackColor(), form_->picBottomColor->BackColor());
+    frmMain_.PaintGradient(TopColor(settings_), BottomColor(settings_));
   }
 
   if (form_->optRun->Value() == 1) {
@@ -194,7 +184,7 @@ void FrmSettings::cmdOK_Click() {
     tray_icon_.Show();
   } else if (settings_.ShowTaskTrayIcon == 1 && checked == 0) {
     settings_.ShowTaskTrayIcon = 0;
-    tray_icon_.Hide();
+    tray_icon_.Remove();
   }
 
   Unload();

@@ -17,7 +17,7 @@ class TaskTrayIcon {
 
   void Show() { icon_->Show(); }
   // Removing an icon that is not there does nothing.
-  void Hide() { icon_->Remove(); }
+  void Remove() { icon_->Remove(); }
   // A paused program's icon is greyed, and its tip says so.
   void ShowPaused(bool paused) {
     icon_->SetLook(Text(paused ? TextId::kPausedTrayTip : TextId::kTrayTip), paused);

@@ -9,12 +9,12 @@
 namespace wendora {
 namespace {
 
+// The items' places in the menu; a separating line stands before the last.
 enum MenuIndex {
   kSettingItem = 0,
   kTopicItem = 1,
   kPauseItem = 2,
   kStartWithWindowsItem = 3,
-  kLineItem = 4,
   kExitItem = 5,
 };
 

@@ -44,6 +44,14 @@ Classification Target(ClipTextKind kind, std::string_view front, std::string_vie
   return {kind, std::move(target), mode};
 }
 
+// A command word; its announcement takes the setting DefaultAction.
+Classification Command(ClipTextKind kind, std::int32_t wait_time = 0) {
+  Classification c;
+  c.kind = kind;
+  c.wait_time = wait_time;
+  return c;
+}
+
 }  // namespace
 
 Classification ClassifyClipboardText(std::string_view text) {
@@ -68,22 +76,23 @@ Classification ClassifyClipboardText(std::string_view text) {
     return Target(ClipTextKind::LooseUrl, "http://", text, ModeRule::AlwaysClick);
   }
   if (text.substr(0, kWaitTimeCommand.size()) == kWaitTimeCommand) {
-    const bool numeric = ConvertsToInt32(text.substr(kWaitTimeCommand.size()));
-    return {numeric ? ClipTextKind::WaitTimeCommand : ClipTextKind::IgnoredCommand,
-            {},
-            ModeRule::FollowDefaultAction};
+    const std::optional<std::int32_t> value = Int32Value(text.substr(kWaitTimeCommand.size()));
+    if (!value) {
+      return Command(ClipTextKind::IgnoredCommand);
+    }
+    return Command(ClipTextKind::WaitTimeCommand, *value);
   }
   if (text == kChangeSettingCommand) {
-    return {ClipTextKind::ChangeSettingCommand, {}, ModeRule::FollowDefaultAction};
+    return Command(ClipTextKind::ChangeSettingCommand);
   }
   if (text == kExitCommand) {
-    return {ClipTextKind::ExitCommand, {}, ModeRule::FollowDefaultAction};
+    return Command(ClipTextKind::ExitCommand);
   }
   if (text == kPauseCommand) {
-    return {ClipTextKind::PauseCommand, {}, ModeRule::FollowDefaultAction};
+    return Command(ClipTextKind::PauseCommand);
   }
   if (text == kResumeCommand) {
-    return {ClipTextKind::ResumeCommand, {}, ModeRule::FollowDefaultAction};
+    return Command(ClipTextKind::ResumeCommand);
   }
   return {};
 }

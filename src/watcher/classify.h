@@ -3,6 +3,7 @@
 // repairs an address whose scheme was cut off at the front.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,13 +25,14 @@ enum class ClipTextKind {
 enum class ModeRule {
   FollowDefaultAction,  // the announcement takes the setting DefaultAction
   AlwaysClick,          // the announcement always waits for a click
-  None,
+  None,                 // not an address or path
 };
 
 struct Classification {
   ClipTextKind kind = ClipTextKind::NotRecognised;
-  std::string target;  // Url, Path, LooseUrl: what will be opened
-  ModeRule mode = ModeRule::None;
+  std::string target;              // Url, Path, LooseUrl: what will be opened
+  ModeRule mode = ModeRule::None;  // Url, Path, LooseUrl
+  std::int32_t wait_time = 0;      // WaitTimeCommand: the new wait time, in seconds
 };
 
 inline constexpr std::string_view kWaitTimeCommand = "WendoraWaitTime=";

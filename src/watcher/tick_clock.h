@@ -1,7 +1,10 @@
 // The system's 32-bit millisecond tick count, extended to 64 bits so that a
 // countdown stays right when the count turns negative (after 24.8 days of
-// uptime) or wraps (after 49.7 days). It must be read at least once per wrap
-// period; the watch timer reads it ten times a second.
+// uptime) or wraps (after 49.7 days). Only differences count, and they are
+// right as long as the clock is read at least once per wrap period while
+// they matter: a running countdown keeps the watch ticking, and every tick
+// reads it. While the program sleeps at rest, whole wrap periods may go
+// uncounted, which changes no countdown.
 #pragma once
 
 #include <cstdint>

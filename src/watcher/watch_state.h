@@ -1,11 +1,10 @@
-// The watch state: what the watch timer's tick and the click handler share.
+// The state of an announcement: what the watch timer's tick and the click
+// handler share. (The clipboard text seen last is the clipboard watch's.)
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include "watcher/seen_text.h"
 
 namespace wendora {
 
@@ -25,8 +24,6 @@ enum class Action : std::uint8_t {
 enum class Mode : std::uint8_t { Run = 0, Click = 1 };
 
 struct WatchState {
-  // The clipboard text that the previous tick saw.
-  SeenText LastClipboardText;
   // The extended tick count at which the running countdown began; empty when
   // no countdown runs.
   std::optional<std::int64_t> CountdownStart;

@@ -134,7 +134,8 @@ Expected Recognise(std::string_view text) {
     return {ClipTextKind::LooseUrl, "http://" + whole, kClick};
   }
   if (text.substr(0, wendora::kWaitTimeCommand.size()) == wendora::kWaitTimeCommand) {
-    const bool fits = wendora::ConvertsToInt32(text.substr(wendora::kWaitTimeCommand.size()));
+    const bool fits =
+        wendora::Int32Value(text.substr(wendora::kWaitTimeCommand.size())).has_value();
     return {fits ? ClipTextKind::WaitTimeCommand : ClipTextKind::IgnoredCommand, {}, kDefault};
   }
   if (text == wendora::kChangeSettingCommand) {

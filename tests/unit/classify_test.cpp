@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wendora {
@@ -124,6 +126,14 @@ TEST(Classify, CommandWordsAreExactAndCaseSensitive) {
             ClipTextKind::WaitTimeCommand);
   EXPECT_EQ(ClassifyClipboardText("WendoraWaitTime=-2147483649.5").kind,
             ClipTextKind::IgnoredCommand);
+  // The value comes with the command, rounded as the settings are.
+  for (const auto& [text, value] :
+       {std::pair{"WendoraWaitTime=10", 10}, std::pair{"WendoraWaitTime= 7.5", 8},
+        std::pair{"WendoraWaitTime=2.5", 2}, std::pair{"WendoraWaitTime=-3", -3},
+        std::pair{"WendoraWaitTime=1e3", 1000},
+        std::pair{"WendoraWaitTime=-2147483648.5", INT32_MIN}}) {
+    EXPECT_EQ(ClassifyClipboardText(text).wait_time, value) << text;
+  }
   EXPECT_EQ(ClassifyClipboardText("wendorawaittime=5").kind, ClipTextKind::NotRecognised);
   EXPECT_EQ(ClassifyClipboardText("WendoraChangeSetting").kind, ClipTextKind::ChangeSettingCommand);
   EXPECT_EQ(ClassifyClipboardText("ExitWendora").kind, ClipTextKind::ExitCommand);

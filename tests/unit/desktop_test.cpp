@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app_test.h"
+#include "base/color.h"
 
 namespace wendora {
 namespace {
@@ -48,7 +49,7 @@ TEST_F(DesktopTest, ThePauseItemPausesAndResumes) {
   Copy("C:\\Windows");
   Copy("a/b");
   EXPECT_EQ(Shows(), 0);
-  EXPECT_TRUE(app_->watchCycle().state().LastClipboardText.Matches("a/b"));
+  EXPECT_TRUE(app_->watchCycle().clipboard().LastClipboardText().Matches("a/b"));
 
   ChooseInMenu(kPauseItem);
   EXPECT_FALSE(Paused());
@@ -403,7 +404,7 @@ TEST_F(DesktopTest, AHighContrastThemePaintsTheBannerInItsColours) {
   }
   // The settings dialog's repaint keeps to the theme as well.
   Form().pictures.at(0)->lines.clear();
-  app_->frmMain().PaintGradient(255, 0, 0, 0, 0, 255);
+  app_->frmMain().PaintGradient(RgbColor(255, 0, 0), RgbColor(0, 0, 255));
   EXPECT_EQ(Form().pictures.at(0)->lines.front().color, 0x000000u);
 
   // The theme turned off: the next banner has its gradient and blue address.

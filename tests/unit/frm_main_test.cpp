@@ -7,8 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "announce/gradient.h"
 #include "fake/fake_platform.h"
 #include "settings/settings.h"
+#include "watch_test.h"
 
 namespace wendora {
 namespace {
@@ -189,6 +191,97 @@ TEST(FrmMain, AnAddressIsALinkAndATitlePlainTextWhicheverCameBefore) {
     EXPECT_EQ(url.font.underline, step.underline) << url.Caption() << " after a change of scale";
     EXPECT_EQ(url.fore_color, step.color) << url.Caption() << " after a change of scale";
   }
+}
+
+// --- The banner laid out by the program at start-up ----------------------
+
+TEST_F(WatchTest, LoadLaysTheBannerOutAcrossTheScreenHidden) {
+  platform_.screen_width_px = 1280;
+  Start();
+  EXPECT_FALSE(Form().visible);
+  EXPECT_EQ(Form().left_px, 0);
+  EXPECT_EQ(Form().width_px, 1280);
+  // The client area keeps its designed height inside a 3-pixel dialog frame.
+  EXPECT_EQ(Form().height_px, 89 + 6);
+  EXPECT_LT(Form().top_px, -Form().height_px);  // stored far above the screen
+  const auto& container = *Form().pictures.at(0);
+  EXPECT_EQ(container.width_px, 1274);
+  EXPECT_EQ(container.height_px, 89);
+  for (fake::FakeLabel* label : container.labels) {
+    EXPECT_EQ(label->bounds.left, 240);
+    EXPECT_EQ(label->bounds.width, 1274 * 15 - 480);
+  }
+  EXPECT_EQ(Url().font.name, "ＭＳ Ｐゴシック");
+  EXPECT_EQ(Url().font.points, 18);
+  EXPECT_EQ(container.lines.size(), 90u);
+  EXPECT_EQ(platform_.timers.at(0)->interval, 100);
+}
+
+TEST_F(WatchTest, TheLayoutFollowsTheScreensDpi) {
+  // Twips per pixel at 96, 120 and 144 DPI; the banner keeps its size in
+  // twips, so it has more pixel rows at a higher DPI.
+  for (const auto& [twips_per_pixel, rows] :
+       {std::pair{15.0, 89}, std::pair{12.0, 111}, std::pair{10.0, 134}}) {
+    platform_ = fake::FakePlatform();
+    platform_.twips_per_pixel_x = platform_.twips_per_pixel_y = twips_per_pixel;
+    platform_.screen_width_px = 1920;
+    Start();
+    const auto& container = *Form().pictures.at(0);
+    EXPECT_EQ(Form().width_px, 1920);
+    EXPECT_EQ(container.height_px, rows);
+    EXPECT_EQ(Url().bounds.width, 1914 * twips_per_pixel - 480);
+    // One line per pixel row, and one more that the box clips.
+    EXPECT_EQ(container.lines.size(), static_cast<std::size_t>(rows) + 1);
+    Copy("http://dpi.example/");
+    EXPECT_EQ(Form().tops_px.front(), -(rows + 6));
+    EXPECT_EQ(Form().tops_px.back(), 0);
+  }
+}
+
+TEST_F(WatchTest, AChangeOfScaleLaysTheBannerOutAnew) {
+  platform_.screen_width_px = 1920;
+  Start();
+  Copy("http://before.example/");
+  auto& container = *Form().pictures.at(0);
+  container.lines.clear();
+  // The user sets the monitor to 150 %: 10 twips per pixel.
+  Form().ChangeScale(10);
+  EXPECT_EQ(Form().width_px, 1920);
+  EXPECT_EQ(Form().height_px, 134 + 6);
+  EXPECT_EQ(container.width_px, 1914);
+  EXPECT_EQ(container.height_px, 134);
+  EXPECT_EQ(Url().bounds.width, 1914 * 10 - 480);
+  // The gradient is painted again, one line per new pixel row.
+  ASSERT_EQ(container.lines.size(), 135u);
+  EXPECT_EQ(container.lines[133].y1, 1330.0);
+  EXPECT_EQ(GetGreen(static_cast<std::int32_t>(container.lines[133].color)), 255);
+  EXPECT_EQ(GetRed(static_cast<std::int32_t>(container.lines[133].color)), 99);
+  // The next slide starts one new window height above the screen.
+  Form().tops_px.clear();
+  Copy("http://after.example/");
+  EXPECT_EQ(Form().tops_px.front(), -140);
+  EXPECT_EQ(Form().tops_px.back(), 0);
+}
+
+TEST_F(WatchTest, TheBannerShowsNoMoreThanFits) {
+  Start();
+  // 1024 pixels wide at 15 twips per pixel: a client area of 1018 pixels
+  // inside the frame, labels of 986. No character is narrower than a pixel,
+  // no line lower than 8 pixels: the 33-pixel-high address label shows at
+  // most 5 lines' worth, the 17-pixel ones 3.
+  const std::string address = "http://long.example/" + std::string(30000, 'x');
+  Copy(address);
+  EXPECT_EQ(Url().Caption(), address.substr(0, 986 * 5));
+  EXPECT_EQ(VisibleCharacterLimit(14790, 255, 15, 15), 986u * 3);
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  // What opens is the whole address.
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", address}));
+  // Japanese text is cut between characters, never inside one.
+  Copy("http://" + std::string(4920, 'x') + "あいう");
+  EXPECT_EQ(Url().Caption(), "http://" + std::string(4920, 'x') + "あいう");
+  Copy("http://" + std::string(4921, 'x') + "あいう");
+  EXPECT_EQ(Url().Caption(), "http://" + std::string(4921, 'x') + "あい");
 }
 
 }  // namespace

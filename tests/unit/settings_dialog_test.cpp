@@ -376,7 +376,7 @@ TEST_F(SettingsCommandTest, OpensTheDialogModalAndTheTickWaits) {
   const WatchState& state = app_->watchCycle().state();
   EXPECT_EQ(state.PendingAction, Action::None);
   EXPECT_EQ(state.WaitForClick, Mode::Click);  // the new default action
-  EXPECT_TRUE(state.LastClipboardText.Matches("WendoraChangeSetting"));
+  EXPECT_TRUE(app_->watchCycle().clipboard().LastClipboardText().Matches("WendoraChangeSetting"));
   // Copying it again while it stays on the clipboard does nothing more.
   Tick();
   EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), "Dialog.ShowModal"), 1);

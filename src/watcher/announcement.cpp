@@ -1,0 +1,256 @@
+#include "watcher/announcement.h"
+
+#include <utility>
+
+#include "base/number.h"
+#include "base/texts.h"
+
+namespace wendora {
+namespace {
+
+std::string_view ValueAfterCommandWord(std::string_view text) {
+  return text.size() < kWaitTimeCommand.size() ? std::string_view()
+                                               : text.substr(kWaitTimeCommand.size());
+}
+
+}  // namespace
+
+std::string CountdownText(Mode mode, std::int64_t seconds) {
+  return Format(mode == Mode::Run ? TextId::kCancelWithin : TextId::kClickWithin,
+                DecimalText(seconds));
+}
+
+Announcement::Announcement(platform::Platform& platform, CurrentSettings& settings,
+                           FrmMain& frmMain, TickClock& clock, AnnouncementActions actions)
+    : platform_(platform),
+      settings_(settings),
+      frmMain_(frmMain),
+      clock_(clock),
+      actions_(std::move(actions)),
+      program_files_(platform.ProgramFileExtensions()) {}
+
+bool Announcement::HasWork() const {
+  // A countdown left hidden by a click after the banner went has nothing to
+  // run.
+  return state_.CountdownStart &&
+         (frmMain_.form().Visible() || state_.PendingAction != Action::None);
+}
+
+bool Announcement::Take(const std::string& text, bool look_away) {
+  const Classification c = look_away ? Classification{} : ClassifyClipboardText(text);
+  switch (c.kind) {
+    case ClipTextKind::Url:
+    case ClipTextKind::Path:
+    case ClipTextKind::LooseUrl:
+      // Paused, or the user busy with something full-screen: the copy
+      // counts as seen, as text that is not recognised does.
+      if (settings_.Paused ||
+          (settings_.QuietWhenFullScreen != 0 && platform_.UserIsBusyFullScreen())) {
+        End();
+      } else {
+        Announce(c);
+      }
+      break;
+    case ClipTextKind::WaitTimeCommand:
+      // The value is kept as a number, however long its text.
+      new_wait_time_ = c.wait_time;
+      AnnounceCommand(TextId::kWaitTimeTitle,
+                      Format(TextId::kWaitTimeAnnounce, ValueAfterCommandWord(text)),
+                      Action::SetWaitTime);
+      break;
+    case ClipTextKind::ExitCommand:
+      AnnounceCommand(TextId::kExitTitle, std::string(Text(TextId::kExitAnnounce)),
+                      Action::ExitProgram);
+      break;
+    case ClipTextKind::PauseCommand:
+      AnnounceCommand(TextId::kPauseTitle, std::string(Text(TextId::kPauseAnnounce)),
+                      Action::Pause);
+      break;
+    case ClipTextKind::ResumeCommand:
+      AnnounceCommand(TextId::kResumeTitle, std::string(Text(TextId::kResumeAnnounce)),
+                      Action::Resume);
+      break;
+    case ClipTextKind::ChangeSettingCommand:
+      // While the open dialog waits on its colour chooser or a warning, the
+      // command waits.
+      return RunSettingsCommand();
+    case ClipTextKind::IgnoredCommand:
+      break;
+    case ClipTextKind::NotRecognised:
+      End();
+      break;
+  }
+  return true;
+}
+
+bool Announcement::RunSettingsCommand() {
+  if (!actions_.change_settings()) {
+    return false;
+  }
+  // No announcement: a running countdown goes on, with nothing to run.
+  state_.PendingAction = Action::None;
+  state_.WaitForClick = ModeFromDefaultAction();
+  return true;
+}
+
+void Announcement::Announce(const Classification& c) {
+  frmMain_.ShowAddress(c.target);
+  if (c.kind == ClipTextKind::Url) {
+    frmMain_.SetExplanation(Text(TextId::kUrlAnnounce));
+  } else if (c.kind == ClipTextKind::Path) {
+    frmMain_.SetExplanation(
+        Text(program_files_.Runs(c.target) ? TextId::kProgramPathAnnounce : TextId::kPathAnnounce));
+  } else {
+    frmMain_.SetExplanation(Text(TextId::kLooseUrlAnnounce));
+  }
+  // A loose address asks to be run from the start; the others tell how to
+  // cancel, and take the wording of their mode from the next tick on.
+  frmMain_.SetCountdownText(CountdownText(
+      c.kind == ClipTextKind::LooseUrl ? Mode::Click : Mode::Run, settings_.WaitTime));
+  BeginAnnouncement();
+  state_.TargetText = c.target;
+  state_.PendingAction = c.kind == ClipTextKind::Path ? Action::OpenPath : Action::OpenURL;
+  state_.WaitForClick = c.mode == ModeRule::AlwaysClick ? Mode::Click : ModeFromDefaultAction();
+}
+
+void Announcement::AnnounceCommand(TextId title, const std::string& explanation, Action action) {
+  frmMain_.ShowCommandTitle(Text(title));
+  frmMain_.SetExplanation(explanation);
+  frmMain_.SetCountdownText(CountdownText(Mode::Run, settings_.WaitTime));
+  BeginAnnouncement();
+  state_.PendingAction = action;
+  state_.WaitForClick = ModeFromDefaultAction();
+}
+
+void Announcement::BeginAnnouncement() {
+  frmMain_.SlideIn();
+  frmMain_.form().SetTopmost();
+  state_.CountdownStart = clock_.Now();
+  run_now_ = false;
+}
+
+void Announcement::Countdown(bool newer_copy_unread) {
+  if (!state_.CountdownStart) {
+    return;
+  }
+  const std::int64_t remaining = Remaining();
+  if (remaining > 0) {
+    frmMain_.SetCountdownText(CountdownText(state_.WaitForClick, remaining / 1000));
+  } else if (run_now_ || !newer_copy_unread) {
+    RunOut();
+  }
+}
+
+void Announcement::RunOut() {
+  const bool run = state_.WaitForClick == Mode::Run;
+  switch (state_.PendingAction) {
+    case Action::OpenURL:
+    case Action::OpenPath:
+      if (run) {
+        OpenTarget(state_.PendingAction);
+      }
+      End();
+      break;
+    case Action::SetWaitTime:
+    case Action::Pause:
+    case Action::Resume:
+      if (run) {
+        if (state_.PendingAction == Action::SetWaitTime) {
+          ApplyWaitTime();
+        } else {
+          ApplyPause(state_.PendingAction == Action::Pause);
+        }
+      }
+      End();
+      break;
+    case Action::ExitProgram:
+      // In click mode the banner stands, run out, until a left click.
+      if (run) {
+        frmMain_.SetCountdownText("");
+        platform_.DoEvents();
+        actions_.exit_application();
+      }
+      break;
+    case Action::None:
+      break;
+  }
+}
+
+void Announcement::OpenTarget(Action kind) {
+  const platform::Handle owner = frmMain_.form().handle();
+  frmMain_.SetCountdownText(Text(TextId::kBusy));
+  platform_.SetMousePointer(platform::MousePointer::kBusy);
+  platform_.DoEvents();
+  const std::string& target = state_.TargetText;
+  if (kind == Action::OpenURL) {
+    platform_.OpenWithShell(owner, "about:blank");
+    platform_.OpenWithShell(owner, target);
+  } else if (platform_.PathExists(target)) {
+    // Any page may have put the path there: a program is shown, not run.
+    if (program_files_.Runs(target)) {
+      platform_.ShowInFolder(owner, target);
+    } else {
+      platform_.OpenWithShell(owner, target);
+    }
+  } else {
+    platform_.ShowMessageBox(Text(TextId::kMissingPath), platform_.ProductName(),
+                             platform::MessageBoxKind::kOkExclamation, owner);
+    platform_.SetMousePointer(platform::MousePointer::kDefault);
+    return;
+  }
+  platform_.SetMousePointer(platform::MousePointer::kDefault);
+  platform_.DoEvents();
+}
+
+void Announcement::ApplyWaitTime() {
+  frmMain_.SetCountdownText("");
+  platform_.DoEvents();
+  // The announced value, not whatever the clipboard holds after the yield.
+  settings_.WaitTime = new_wait_time_;
+}
+
+void Announcement::ApplyPause(bool paused) {
+  frmMain_.SetCountdownText("");
+  platform_.DoEvents();
+  SetPaused(paused);
+}
+
+void Announcement::SetPaused(bool paused) {
+  settings_.Paused = paused;
+  if (paused) {
+    End();
+  }
+  if (actions_.paused_changed) {
+    actions_.paused_changed(paused);
+  }
+}
+
+void Announcement::HandleAnnounceClick(int button) {
+  if (button == platform::kLeftButton) {
+    // Counts the countdown as run out: the next tick runs the action.
+    state_.WaitForClick = Mode::Run;
+    state_.CountdownStart = clock_.Now() - std::int64_t{settings_.WaitTime} * 1000;
+    run_now_ = true;
+  } else if (state_.CountdownStart && Remaining() > 0) {
+    End();
+  }
+}
+
+void Announcement::End() {
+  state_.CountdownStart.reset();
+  state_.PendingAction = Action::None;
+  run_now_ = false;
+  frmMain_.Hide();
+}
+
+Mode Announcement::ModeFromDefaultAction() const {
+  // Any value but 0 (a hand-edited file may hold one) waits for a click, as
+  // the settings dialog shows it.
+  return settings_.DefaultAction == 0 ? Mode::Run : Mode::Click;
+}
+
+std::int64_t Announcement::Remaining() {
+  return *state_.CountdownStart + std::int64_t{settings_.WaitTime} * 1000 - clock_.Now();
+}
+
+}  // namespace wendora

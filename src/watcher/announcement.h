@@ -1,0 +1,102 @@
+// The announcement: what a new clipboard text does. An address, a path or a
+// command word puts up the banner, which counts the wait time down; clicks
+// run or cancel it; when the countdown runs out, the action is carried out
+// or dropped, as the mode says; then the banner ends. The pause keeps
+// addresses and paths from being announced.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "announce/frm_main.h"
+#include "base/texts.h"
+#include "platform/platform.h"
+#include "settings/settings.h"
+#include "watcher/classify.h"
+#include "watcher/program_files.h"
+#include "watcher/tick_clock.h"
+#include "watcher/watch_state.h"
+
+namespace wendora {
+
+// What carrying out an announcement asks of the rest of the program.
+struct AnnouncementActions {
+  // The shut-down: removes the tray icon, saves the settings, ends the process.
+  std::function<void()> exit_application;
+  // The settings command word: shows the settings dialog modally and returns
+  // when it has closed; false when it cannot be shown now.
+  std::function<bool()> change_settings;
+  // The watch was paused or resumed.
+  std::function<void(bool paused)> paused_changed;
+};
+
+// The line under the explanation while the countdown runs, in the wording of
+// the mode: how to cancel (run mode) or how to run (click mode), within so
+// many whole seconds.
+std::string CountdownText(Mode mode, std::int64_t seconds);
+
+class Announcement {
+ public:
+  Announcement(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
+               TickClock& clock, AnnouncementActions actions);
+
+  // A new text on the clipboard; one to look away from counts as text that
+  // is not recognised. False when it cannot be taken now (the settings
+  // command while the settings dialog waits on its colour chooser or a
+  // warning): it should come again later.
+  bool Take(const std::string& text, bool look_away);
+
+  // A tick of a running countdown: the countdown line, or, once it has run
+  // out, the action. It does not run out by itself while a newer copy is
+  // unread, since that may end or replace the banner; a left click still
+  // runs it.
+  void Countdown(bool newer_copy_unread);
+
+  // A mouse button released on the banner: 1 left, 2 right, 4 middle. Left
+  // runs the action at the next tick; right and middle cancel a countdown
+  // that has not run out.
+  void HandleAnnounceClick(int button);
+
+  // While paused, no address or path is announced: such a copy counts as
+  // seen. Pausing ends a running announcement; command words still work.
+  void SetPaused(bool paused);
+
+  // Hides the banner and drops its action: the announcement is over.
+  void End();
+
+  // Whether the banner is on the screen sliding, counting down or waiting
+  // for a click: the timer must keep ticking.
+  bool HasWork() const;
+
+  const WatchState& state() const { return state_; }
+
+ private:
+  void Announce(const Classification& c);
+  void AnnounceCommand(TextId title, const std::string& explanation, Action action);
+  void BeginAnnouncement();
+  // Shows the settings dialog modal; false when it cannot be shown now.
+  bool RunSettingsCommand();
+  void RunOut();
+  void OpenTarget(Action kind);
+  void ApplyWaitTime();
+  void ApplyPause(bool paused);
+  Mode ModeFromDefaultAction() const;
+  std::int64_t Remaining();
+
+  platform::Platform& platform_;
+  CurrentSettings& settings_;
+  FrmMain& frmMain_;
+  TickClock& clock_;
+  AnnouncementActions actions_;
+  ProgramFileKinds program_files_;
+  WatchState state_;
+  // The value of the wait-time command being announced.
+  std::int32_t new_wait_time_ = 0;
+  // A left click asked for the action: it runs even while a newer copy is
+  // unread.
+  bool run_now_ = false;
+};
+
+}  // namespace wendora
