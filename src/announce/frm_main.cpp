@@ -1,6 +1,7 @@
 #include "announce/frm_main.h"
 
 #include <cmath>
+#include <vector>
 
 #include "announce/gradient.h"
 #include "base/text.h"
@@ -15,7 +16,8 @@ constexpr platform::FormDesign kDesign{0, -4950, 8895, 1335};
 constexpr double kLabelMargin = 240;
 constexpr double kUrlHeight = 495;
 constexpr double kLineHeight = 255;
-constexpr platform::Color kLinkBlue = 0xFF0000;  // red 0, green 0, blue 255
+constexpr platform::Color kLinkBlue = 0xFF0000;    // red 0, green 0, blue 255
+constexpr const char* kEllipsis = "\xE2\x80\xA6";  // "…"
 
 }  // namespace
 
@@ -101,11 +103,40 @@ platform::TextColor FrmMain::TextColor() const {
                         : platform::TextColor::ButtonText();
 }
 
-void FrmMain::ShowAddress(std::string_view address) {
+void FrmMain::ShowAddress(std::string_view address, std::size_t front) {
   shows_address_ = true;
   lblURL_->SetFontUnderline(true);
   lblURL_->SetForeColor(AddressColor());
-  lblURL_->SetCaption(FirstUtf16Units(address, url_limit_));
+  lblURL_->SetCaption(Shortened(FirstUtf16Units(address, url_limit_), front));
+}
+
+std::string FrmMain::Shortened(std::string_view address, std::size_t front) const {
+  const double room = lblURL_->Width();
+  if (front == 0 || front >= address.size() || lblURL_->TextWidth(address) <= room) {
+    return std::string(address);
+  }
+  // The most characters after the front that fit with the ellipsis; the
+  // front stays even when it alone is too wide.
+  std::vector<std::size_t> ends;  // where each character after the front ends
+  for (std::size_t pos = front; pos < address.size();) {
+    pos += CharacterLength(address, pos);
+    ends.push_back(pos);
+  }
+  const auto text = [&](std::size_t characters) {
+    return std::string(address.substr(0, characters == 0 ? front : ends[characters - 1])) +
+           kEllipsis;
+  };
+  std::size_t fits = 0;
+  std::size_t too_many = ends.size();
+  while (too_many - fits > 1) {
+    const std::size_t middle = fits + (too_many - fits) / 2;
+    if (lblURL_->TextWidth(text(middle)) <= room) {
+      fits = middle;
+    } else {
+      too_many = middle;
+    }
+  }
+  return text(fits);
 }
 
 void FrmMain::ShowCommandTitle(std::string_view title) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/platform.h"
@@ -27,7 +28,9 @@ class FrmMain {
   // What the banner shows: an address or path (underlined, in blue) or a
   // command's title (plain, in the button-text colour), an explanation and
   // the countdown line. Each label gets no more of its text than it can show.
-  void ShowAddress(std::string_view address);
+  // An address wider than the banner is shortened after its front (its
+  // scheme and host), which always stays, and ends in "…".
+  void ShowAddress(std::string_view address, std::size_t front = 0);
   void ShowCommandTitle(std::string_view title);
   void SetExplanation(std::string_view text);
   void SetCountdownText(std::string_view text);
@@ -65,6 +68,8 @@ class FrmMain {
   platform::TextColor TextColor() const;
   // What screen readers read: the address or title, then the explanation.
   void TellScreenReaders();
+  // The address as it fits on one line of lblURL.
+  std::string Shortened(std::string_view address, std::size_t front) const;
 
   platform::Platform& platform_;
   const CurrentSettings& settings_;

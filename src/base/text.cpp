@@ -10,6 +10,8 @@ std::uint32_t Byte(std::string_view text, std::size_t pos) {
   return static_cast<unsigned char>(text[pos]);
 }
 
+}  // namespace
+
 void AppendUtf8(std::string& out, std::uint32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -27,6 +29,8 @@ void AppendUtf8(std::string& out, std::uint32_t c) {
     out += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
+
+namespace {
 
 void AppendUtf16Unit(std::string& out, std::uint32_t unit) {
   out += static_cast<char>(unit & 0xFF);
@@ -92,6 +96,28 @@ std::size_t CharacterLength(std::string_view text, std::size_t pos) {
   return length;
 }
 
+std::uint32_t CodePointAt(std::string_view text, std::size_t pos) {
+  const std::size_t length = CharacterLength(text, pos);
+  std::uint32_t c = Byte(text, pos);
+  if (length == 2) {
+    c = ((c & 0x1F) << 6) | (Byte(text, pos + 1) & 0x3F);
+  } else if (length == 3) {
+    c = ((c & 0x0F) << 12) | ((Byte(text, pos + 1) & 0x3F) << 6) | (Byte(text, pos + 2) & 0x3F);
+  } else if (length == 4) {
+    c = ((c & 0x07) << 18) | ((Byte(text, pos + 1) & 0x3F) << 12) |
+        ((Byte(text, pos + 2) & 0x3F) << 6) | (Byte(text, pos + 3) & 0x3F);
+  }
+  return c;
+}
+
+std::vector<std::uint32_t> CodePoints(std::string_view text) {
+  std::vector<std::uint32_t> points;
+  for (std::size_t pos = 0; pos < text.size(); pos += CharacterLength(text, pos)) {
+    points.push_back(CodePointAt(text, pos));
+  }
+  return points;
+}
+
 std::size_t Utf16Length(std::string_view text) {
   std::size_t units = 0;
   for (std::size_t pos = 0; pos < text.size();) {
@@ -137,15 +163,7 @@ std::string Utf8ToUtf16Le(std::string_view text) {
   std::string out;
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t length = CharacterLength(text, pos);
-    std::uint32_t c = Byte(text, pos);
-    if (length == 2) {
-      c = ((c & 0x1F) << 6) | (Byte(text, pos + 1) & 0x3F);
-    } else if (length == 3) {
-      c = ((c & 0x0F) << 12) | ((Byte(text, pos + 1) & 0x3F) << 6) | (Byte(text, pos + 2) & 0x3F);
-    } else if (length == 4) {
-      c = ((c & 0x07) << 18) | ((Byte(text, pos + 1) & 0x3F) << 12) |
-          ((Byte(text, pos + 2) & 0x3F) << 6) | (Byte(text, pos + 3) & 0x3F);
-    }
+    const std::uint32_t c = CodePointAt(text, pos);
     if (c >= 0x10000) {
       AppendUtf16Unit(out, 0xD800 + ((c - 0x10000) >> 10));
       AppendUtf16Unit(out, 0xDC00 + ((c - 0x10000) & 0x3FF));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,15 @@ std::string_view Trim(std::string_view text, std::string_view blanks);
 // The items of a list separated by ";", without the blanks (spaces, tabs)
 // around them; empty items are left out.
 std::vector<std::string_view> ListItems(std::string_view list);
+
+// The code point of the character that starts at byte `pos` (one of
+// CharacterLength bytes); a byte that starts no well-formed sequence stands
+// for the character of its own number.
+std::uint32_t CodePointAt(std::string_view text, std::size_t pos);
+// The characters of the text, as code points.
+std::vector<std::uint32_t> CodePoints(std::string_view text);
+// Appends the UTF-8 form of a code point.
+void AppendUtf8(std::string& out, std::uint32_t code_point);
 
 // The number of UTF-16 units the text takes.
 std::size_t Utf16Length(std::string_view text);

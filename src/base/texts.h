@@ -17,6 +17,7 @@ enum class TextId {
   kPathAnnounce,
   kProgramPathAnnounce,
   kLooseUrlAnnounce,
+  kUserNameAnnounce,
   kCancelWithin,  // %1: whole seconds
   kClickWithin,   // %1: whole seconds
   kBusy,
@@ -31,6 +32,7 @@ enum class TextId {
   kBannerFont,
   // Message boxes.
   kMissingPath,
+  kOpenFailed,          // %1: what was to be opened, %2: the system's message
   kFatalError,          // %1: the error's number, %2: its description
   kRuntimeErrorReport,  // %1: the error's number, %2: its description
   kTemplateCaption,

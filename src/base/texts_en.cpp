@@ -17,6 +17,9 @@ std::string_view EnglishText(TextId id) {
     case TextId::kLooseUrlAnnounce:
       return "The clipboard holds what looks like a web address. "
              "Open the web page at the address above?";
+    case TextId::kUserNameAnnounce:
+      return "The clipboard holds a web address with a user name in it. "
+             "Open the web page on the host above?";
     case TextId::kCancelWithin:
       return "To cancel, right-click here within %1 s.";
     case TextId::kClickWithin:
@@ -43,6 +46,8 @@ std::string_view EnglishText(TextId id) {
       return "Segoe UI";
     case TextId::kMissingPath:
       return "This path points to a file or folder that does not exist on the local disk.";
+    case TextId::kOpenFailed:
+      return "This could not be opened:\r\n\r\n%1\r\n\r\n%2";
     case TextId::kFatalError:
       return "An error occurred that the program cannot recover from. Wendora will end."
              "\r\n\r\nError %1 - %2";

@@ -18,6 +18,9 @@ std::string_view JapaneseText(TextId id) {
     case TextId::kLooseUrlAnnounce:
       return "URL を示すと思われる文字列がクリップ ボードに格納されました。"
              "上記 URL に存在する Web ページを開きますか？";
+    case TextId::kUserNameAnnounce:
+      return "ユーザー名の付いた URL がクリップ ボードに格納されました。"
+             "上記のホストに存在する Web ページを開きますか？";
     case TextId::kCancelWithin:
       return "キャンセルする場合は %1秒以内にここを右クリックしてください。";
     case TextId::kClickWithin:
@@ -45,6 +48,8 @@ std::string_view JapaneseText(TextId id) {
       return "ＭＳ Ｐゴシック";
     case TextId::kMissingPath:
       return "このパスは、ローカル ディスク内に存在しないファイル、またはフォルダを指しています。";
+    case TextId::kOpenFailed:
+      return "次の項目を開けませんでした。\r\n\r\n%1\r\n\r\n%2";
     case TextId::kFatalError:
       return "回避不可能のエラーが発生しました。アプリケーションを終了します。\r\n\r\nエラー %1 - "
              "%2";

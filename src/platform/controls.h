@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,8 @@ class Label {
   virtual void SetWidth(double width) = 0;
   virtual void SetFontUnderline(bool underline) = 0;
   virtual void SetForeColor(TextColor color) = 0;
+  // How wide the text is on one line in the label's font, in twips.
+  virtual double TextWidth(std::string_view text) const = 0;
 
   // A mouse button was released over the label.
   std::function<void(int button)> on_mouse_up;
@@ -70,6 +73,15 @@ class ClipboardListener {
  public:
   virtual ~ClipboardListener() = default;
   std::function<void()> on_changed;
+};
+
+// An opening under way on a thread of its own. Destroying it does not stop
+// the opening, which ends on its own.
+class Opening {
+ public:
+  virtual ~Opening() = default;
+  // How it ended; nothing while it is still under way.
+  virtual std::optional<OpenOutcome> Outcome() = 0;
 };
 
 // The program's icon in the notification area, with its tip. It is created

@@ -90,9 +90,14 @@ class Platform {
   // Opens a file, folder or address with the program the shell associates
   // with it, shown normally. The shell's answer is not examined.
   virtual void OpenWithShell(Handle owner, std::string_view file) = 0;
-  // Opens the folder that holds the file, with the file selected, without
-  // running it. The shell's answer is not examined.
-  virtual void ShowInFolder(Handle owner, std::string_view path) = 0;
+  // Starts opening an address or path on a thread of its own (with COM
+  // there). A path is judged and opened as the system resolves it (made
+  // absolute, "." and ".." and trailing dots and blanks dropped, short names
+  // made long); a program there gets the file's folder as its working
+  // folder. A file that runs code, by the request's judgement or the
+  // shell's, is shown in its folder (Explorer started by its full path)
+  // instead of opened.
+  virtual std::unique_ptr<Opening> StartOpening(OpenRequest request) = 0;
   // The system's list of the extensions of files it runs as programs, such
   // as ".COM;.EXE;.BAT" (empty when it has none).
   virtual std::string ProgramFileExtensions() = 0;

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace wendora::platform {
 
@@ -102,6 +104,35 @@ struct ClipboardText {
 };
 
 enum class MousePointer { kDefault, kBusy };
+
+// What to open, off the user-interface thread: a network path may keep the
+// system waiting for many seconds.
+struct OpenRequest {
+  enum class Kind {
+    kAddress,  // opened in the default browser, after "about:blank"
+    kPath,     // resolved as the system resolves it, checked, then opened
+  };
+  Handle owner = 0;
+  Kind kind = Kind::kAddress;
+  std::string target;
+  // Whether a file of that resolved path runs code or reaches the network
+  // when opened: then its folder is shown with it selected, instead. Called
+  // on the opening's own thread.
+  std::function<bool(std::string_view path)> runs_code;
+};
+
+// How an opening ended.
+struct OpenOutcome {
+  enum class Status {
+    kOpened,
+    kShownInFolder,  // the folder that holds the file, with it selected
+    kMissing,        // no file or folder of that path
+    kFailed,         // the shell could not open it (no program for it, no access)
+  };
+  Status status = Status::kOpened;
+  std::string path;     // a path as the system resolved it
+  std::string message;  // kFailed: the system's own words
+};
 
 // The controls of a dialog. Captions may carry an access key, written "&X".
 enum class ControlKind {

@@ -41,6 +41,7 @@ const SettingKey kKeys[] = {
     {"AnnounceMonitor", "0", &CurrentSettings::AnnounceMonitor, false},
     {"QuietWhenFullScreen", "1", &CurrentSettings::QuietWhenFullScreen, false},
     {"Language", "", &CurrentSettings::Language, false},
+    {"AnyTextWithSlash", "0", &CurrentSettings::AnyTextWithSlash, false},
 };
 
 // Converts the text into the key's setting.

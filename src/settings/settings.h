@@ -32,6 +32,10 @@ struct CurrentSettings {
   // full-screen program is in front (1, the default) or not (0).
   std::uint8_t AnnounceMonitor = 0;
   std::uint8_t QuietWhenFullScreen = 1;
+  // Optional, read at start-up and never written: 1 takes any text with a
+  // "/" for a loose web address, as the original design did; 0, the
+  // default, only one whose front can be a host.
+  std::uint8_t AnyTextWithSlash = 0;
   // Optional, read at start-up and never written: the language of the user
   // interface, "ja" or "en"; empty follows the display language.
   std::string Language;

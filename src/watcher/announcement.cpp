@@ -32,12 +32,13 @@ Announcement::Announcement(platform::Platform& platform, CurrentSettings& settin
 bool Announcement::HasWork() const {
   // A countdown left hidden by a click after the banner went has nothing to
   // run.
-  return state_.CountdownStart &&
-         (frmMain_.form().Visible() || state_.PendingAction != Action::None);
+  return !openings_.empty() || (state_.CountdownStart && (frmMain_.form().Visible() ||
+                                                          state_.PendingAction != Action::None));
 }
 
 bool Announcement::Take(const std::string& text, bool look_away) {
-  const Classification c = look_away ? Classification{} : ClassifyClipboardText(text);
+  const Classification c =
+      look_away ? Classification{} : ClassifyClipboardText(text, {settings_.AnyTextWithSlash != 0});
   switch (c.kind) {
     case ClipTextKind::Url:
     case ClipTextKind::Path:
@@ -94,8 +95,10 @@ bool Announcement::RunSettingsCommand() {
 }
 
 void Announcement::Announce(const Classification& c) {
-  frmMain_.ShowAddress(c.target);
-  if (c.kind == ClipTextKind::Url) {
+  frmMain_.ShowAddress(c.display, c.display_front);
+  if (c.has_user_info) {
+    frmMain_.SetExplanation(Text(TextId::kUserNameAnnounce));
+  } else if (c.kind == ClipTextKind::Url) {
     frmMain_.SetExplanation(Text(TextId::kUrlAnnounce));
   } else if (c.kind == ClipTextKind::Path) {
     frmMain_.SetExplanation(
@@ -123,9 +126,12 @@ void Announcement::AnnounceCommand(TextId title, const std::string& explanation,
 }
 
 void Announcement::BeginAnnouncement() {
+  for (RunningOpening& running : openings_) {
+    running.owns_banner = false;  // an opening that ends now leaves this banner alone
+  }
   frmMain_.SlideIn();
   frmMain_.form().SetTopmost();
-  state_.CountdownStart = clock_.Now();
+  state_.CountdownStart = arrived_at_ = clock_.Now();
   run_now_ = false;
 }
 
@@ -147,9 +153,10 @@ void Announcement::RunOut() {
     case Action::OpenURL:
     case Action::OpenPath:
       if (run) {
-        OpenTarget(state_.PendingAction);
+        OpenTarget(state_.PendingAction);  // ends the banner when it has ended
+      } else {
+        End();
       }
-      End();
       break;
     case Action::SetWaitTime:
     case Action::Pause:
@@ -177,29 +184,57 @@ void Announcement::RunOut() {
 }
 
 void Announcement::OpenTarget(Action kind) {
-  const platform::Handle owner = frmMain_.form().handle();
   frmMain_.SetCountdownText(Text(TextId::kBusy));
   platform_.SetMousePointer(platform::MousePointer::kBusy);
   platform_.DoEvents();
-  const std::string& target = state_.TargetText;
-  if (kind == Action::OpenURL) {
-    platform_.OpenWithShell(owner, "about:blank");
-    platform_.OpenWithShell(owner, target);
-  } else if (platform_.PathExists(target)) {
-    // Any page may have put the path there: a program is shown, not run.
-    if (program_files_.Runs(target)) {
-      platform_.ShowInFolder(owner, target);
-    } else {
-      platform_.OpenWithShell(owner, target);
+  platform::OpenRequest request;
+  request.owner = frmMain_.form().handle();
+  request.kind = kind == Action::OpenURL ? platform::OpenRequest::Kind::kAddress
+                                         : platform::OpenRequest::Kind::kPath;
+  request.target = state_.TargetText;
+  // Any page may have put the path there: a program is shown, not run. The
+  // judgement goes to the opening's thread as a copy of its own.
+  request.runs_code = [kinds = program_files_](std::string_view path) { return kinds.Runs(path); };
+  // The banner stands, with nothing more to run, until the opening ends.
+  state_.PendingAction = Action::None;
+  openings_.push_back({platform_.StartOpening(std::move(request)), true});
+  FinishOpenings();
+}
+
+void Announcement::FinishOpenings() {
+  for (std::size_t i = 0; i < openings_.size();) {
+    const std::optional<platform::OpenOutcome> outcome = openings_[i].opening->Outcome();
+    if (!outcome) {
+      ++i;
+      continue;
     }
-  } else {
+    const bool owns_banner = openings_[i].owns_banner;
+    openings_.erase(openings_.begin() + static_cast<std::ptrdiff_t>(i));
+    Tell(*outcome);
+    if (owns_banner) {
+      End();
+    }
+  }
+}
+
+void Announcement::Tell(const platform::OpenOutcome& outcome) {
+  const platform::Handle owner = frmMain_.form().handle();
+  const bool failed = outcome.status == platform::OpenOutcome::Status::kMissing ||
+                      outcome.status == platform::OpenOutcome::Status::kFailed;
+  if (outcome.status == platform::OpenOutcome::Status::kMissing) {
     platform_.ShowMessageBox(Text(TextId::kMissingPath), platform_.ProductName(),
                              platform::MessageBoxKind::kOkExclamation, owner);
-    platform_.SetMousePointer(platform::MousePointer::kDefault);
-    return;
+  } else if (outcome.status == platform::OpenOutcome::Status::kFailed) {
+    platform_.ShowMessageBox(Format(TextId::kOpenFailed, outcome.path, outcome.message),
+                             platform_.ProductName(), platform::MessageBoxKind::kOkExclamation,
+                             owner);
   }
-  platform_.SetMousePointer(platform::MousePointer::kDefault);
-  platform_.DoEvents();
+  if (openings_.empty()) {
+    platform_.SetMousePointer(platform::MousePointer::kDefault);
+  }
+  if (!failed) {
+    platform_.DoEvents();
+  }
 }
 
 void Announcement::ApplyWaitTime() {
@@ -227,6 +262,9 @@ void Announcement::SetPaused(bool paused) {
 
 void Announcement::HandleAnnounceClick(int button) {
   if (button == platform::kLeftButton) {
+    if (clock_.Now() - arrived_at_ < kClickProtectionMs) {
+      return;
+    }
     // Counts the countdown as run out: the next tick runs the action.
     state_.WaitForClick = Mode::Run;
     state_.CountdownStart = clock_.Now() - std::int64_t{settings_.WaitTime} * 1000;

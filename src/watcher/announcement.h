@@ -7,8 +7,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "announce/frm_main.h"
 #include "base/texts.h"
@@ -54,9 +56,14 @@ class Announcement {
   // runs it.
   void Countdown(bool newer_copy_unread);
 
+  // A left click that lands while the banner slides in, or this soon after
+  // it arrived, does not run it: the banner slides in under the pointer, and
+  // a click meant for what stood there must not open anything.
+  static constexpr std::int64_t kClickProtectionMs = 500;
+
   // A mouse button released on the banner: 1 left, 2 right, 4 middle. Left
-  // runs the action at the next tick; right and middle cancel a countdown
-  // that has not run out.
+  // runs the action at the next tick (unless the banner has only just
+  // come); right and middle cancel a countdown that has not run out.
   void HandleAnnounceClick(int button);
 
   // While paused, no address or path is announced: such a copy counts as
@@ -66,8 +73,13 @@ class Announcement {
   // Hides the banner and drops its action: the announcement is over.
   void End();
 
+  // Looks at the openings under way: one that has ended is told (a missing
+  // path or a failure in a warning) and ends its banner, unless another
+  // announcement has come since.
+  void FinishOpenings();
+
   // Whether the banner is on the screen sliding, counting down or waiting
-  // for a click: the timer must keep ticking.
+  // for a click, or an opening is under way: the timer must keep ticking.
   bool HasWork() const;
 
   const WatchState& state() const { return state_; }
@@ -79,7 +91,10 @@ class Announcement {
   // Shows the settings dialog modal; false when it cannot be shown now.
   bool RunSettingsCommand();
   void RunOut();
+  // Starts opening the target; the banner shows the busy text until the
+  // opening has ended.
   void OpenTarget(Action kind);
+  void Tell(const platform::OpenOutcome& outcome);
   void ApplyWaitTime();
   void ApplyPause(bool paused);
   Mode ModeFromDefaultAction() const;
@@ -97,6 +112,16 @@ class Announcement {
   // A left click asked for the action: it runs even while a newer copy is
   // unread.
   bool run_now_ = false;
+  // The openings under way, and whether the banner is still theirs.
+  struct RunningOpening {
+    std::unique_ptr<platform::Opening> opening;
+    bool owns_banner = true;
+  };
+  std::vector<RunningOpening> openings_;
+  // When the banner arrived at its place. A click during the slide-in is
+  // handled after it (the slide does not yield), or in its first yield,
+  // whose click the new announcement overrides.
+  std::int64_t arrived_at_ = 0;
 };
 
 }  // namespace wendora

@@ -1,7 +1,12 @@
 #include "watcher/classify.h"
 
+#include <algorithm>
+
 #include "base/number.h"
 #include "base/text.h"
+#include "watcher/address.h"
+#include "watcher/host.h"
+#include "watcher/path_text.h"
 
 namespace wendora {
 namespace {
@@ -20,28 +25,115 @@ bool StartsWithAnyCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-// Characters 2 and 3 are ":\" (a drive-letter path, or any one character).
-bool HasPathShape(std::string_view text) {
-  if (text.empty()) {
-    return false;
-  }
-  return text.substr(CharacterLength(text, 0), 2) == ":\\";
+bool IsBlank(std::uint32_t c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0 || c == 0x3000;
 }
 
-// An address or path to open: the text, with a repaired or added front. One
-// longer than the shell can take is no address at all.
-Classification Target(ClipTextKind kind, std::string_view front, std::string_view text,
-                      ModeRule mode) {
+bool IsHidden(std::uint32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) ||  // control characters
+         (c >= 0x200B && c <= 0x200F) ||          // zero-width characters, direction marks
+         (c >= 0x202A && c <= 0x202E) ||          // direction embeddings and overrides
+         (c >= 0x2066 && c <= 0x2069) ||          // direction isolates
+         c == 0xFEFF;                             // the zero-width no-break space
+}
+
+// One longer than the shell can take is no address or path at all.
+bool FitsTheShell(std::string_view target) {
   // A character takes at most three bytes per UTF-16 unit, so only a text of
   // a length near the limit needs counting.
+  return target.size() <= kMaxTargetUnits ||
+         (target.size() / 3 <= kMaxTargetUnits && Utf16Length(target) <= kMaxTargetUnits);
+}
+
+Classification Path(const PathText& path) {
+  if (!FitsTheShell(path.path)) {
+    return {};
+  }
+  Classification c;
+  c.kind = ClipTextKind::Path;
+  c.target = c.display = path.path;
+  c.mode = ModeRule::AlwaysClick;
+  return c;
+}
+
+// An address: the text with a repaired or added front. It runs by itself
+// only when the rule lets it and the banner shows it as it will open: its
+// host as it is, no user name.
+Classification Address(ClipTextKind kind, std::string_view front, std::string_view text,
+                       ModeRule mode) {
   const std::size_t room = kMaxTargetUnits - front.size();
   if (text.size() > room && (text.size() / 3 > room || Utf16Length(text) > room)) {
     return {};
   }
-  std::string target;
-  target.reserve(front.size() + text.size());
-  target.append(front).append(text);
-  return {kind, std::move(target), mode};
+  std::string address;
+  address.reserve(front.size() + text.size());
+  address.append(front).append(text);
+  AddressView view = ViewAddress(address);
+  if (!FitsTheShell(view.target)) {
+    return {};
+  }
+  Classification c;
+  c.kind = kind;
+  c.target = std::move(view.target);
+  c.display = std::move(view.display);
+  c.display_front = view.front;
+  c.has_user_info = view.has_user_info;
+  c.mode = view.has_user_info || view.punycode || view.latin_with_lookalikes ? ModeRule::AlwaysClick
+                                                                             : mode;
+  return c;
+}
+
+// A text without a scheme that has a "/": a loose address when the part
+// before it can be a host, or, by the original rule, always.
+bool IsLooseAddress(std::string_view text, const RecognitionRules& rules) {
+  const std::size_t slash = text.find('/');
+  if (slash == std::string_view::npos) {
+    return false;
+  }
+  if (rules.any_text_with_slash) {
+    return true;
+  }
+  for (std::size_t pos = 0; pos < text.size(); pos += CharacterLength(text, pos)) {
+    if (IsBlank(CodePointAt(text, pos))) {
+      return false;
+    }
+  }
+  return CanBeHost(text.substr(0, slash));
+}
+
+Classification AddressOrPath(std::string_view text, const RecognitionRules& rules) {
+  if (text.empty() || HoldsHiddenCharacters(text)) {
+    return {};
+  }
+  // A "file:" address is a path or nothing: never one for the browser.
+  if (IsFileAddress(text)) {
+    const std::optional<PathText> path = PathFromFileAddress(text);
+    return path && !HoldsHiddenCharacters(path->path) ? Path(*path) : Classification{};
+  }
+  // The secure forms are recognised like the plain ones, so that a copied
+  // "https://host" opens as itself.
+  if (StartsWithAnyCase(text, "http://") || StartsWithAnyCase(text, "https://")) {
+    return Address(ClipTextKind::Url, "", text, ModeRule::FollowDefaultAction);
+  }
+  if (StartsWithAnyCase(text, "ttp://") || StartsWithAnyCase(text, "ttps://")) {
+    return Address(ClipTextKind::Url, "h", text, ModeRule::FollowDefaultAction);
+  }
+  if (StartsWithAnyCase(text, "tp://") || StartsWithAnyCase(text, "tps://")) {
+    return Address(ClipTextKind::Url, "ht", text, ModeRule::AlwaysClick);
+  }
+  if (StartsWithAnyCase(text, "www.")) {
+    return Address(ClipTextKind::Url, "http://", text, ModeRule::FollowDefaultAction);
+  }
+  if (const std::optional<PathText> path = PathFromText(text)) {
+    return Path(*path);
+  }
+  if (text.substr(0, 2) == "\\\\") {
+    return {};  // a network path of a kind that is not opened
+  }
+  if (IsLooseAddress(text, rules)) {
+    return Address(ClipTextKind::LooseUrl, "http://", text, ModeRule::AlwaysClick);
+  }
+  return {};
 }
 
 // A command word; its announcement takes the setting DefaultAction.
@@ -54,26 +146,41 @@ Classification Command(ClipTextKind kind, std::int32_t wait_time = 0) {
 
 }  // namespace
 
-Classification ClassifyClipboardText(std::string_view text) {
-  // The secure forms are recognised like the plain ones, so that a copied
-  // "https://host" opens as itself.
-  if (StartsWithAnyCase(text, "http://") || StartsWithAnyCase(text, "https://")) {
-    return Target(ClipTextKind::Url, "", text, ModeRule::FollowDefaultAction);
+std::string_view WithoutEnds(std::string_view text) {
+  std::size_t begin = std::string_view::npos;
+  std::size_t end = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = CharacterLength(text, pos);
+    if (!IsBlank(CodePointAt(text, pos))) {
+      begin = std::min(begin, pos);
+      end = pos + length;
+    }
+    pos += length;
   }
-  if (StartsWithAnyCase(text, "ttp://") || StartsWithAnyCase(text, "ttps://")) {
-    return Target(ClipTextKind::Url, "h", text, ModeRule::FollowDefaultAction);
+  if (begin == std::string_view::npos) {
+    return {};
   }
-  if (StartsWithAnyCase(text, "tp://") || StartsWithAnyCase(text, "tps://")) {
-    return Target(ClipTextKind::Url, "ht", text, ModeRule::AlwaysClick);
+  text = text.substr(begin, end - begin);
+  if (text.size() >= 2 && ((text.front() == '"' && text.back() == '"') ||
+                           (text.front() == '<' && text.back() == '>'))) {
+    text = text.substr(1, text.size() - 2);
   }
-  if (StartsWithAnyCase(text, "www.")) {
-    return Target(ClipTextKind::Url, "http://", text, ModeRule::FollowDefaultAction);
+  return text;
+}
+
+bool HoldsHiddenCharacters(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size(); pos += CharacterLength(text, pos)) {
+    if (IsHidden(CodePointAt(text, pos))) {
+      return true;
+    }
   }
-  if (HasPathShape(text)) {
-    return Target(ClipTextKind::Path, "", text, ModeRule::AlwaysClick);
-  }
-  if (text.find('/') != std::string_view::npos) {
-    return Target(ClipTextKind::LooseUrl, "http://", text, ModeRule::AlwaysClick);
+  return false;
+}
+
+Classification ClassifyClipboardText(std::string_view text, const RecognitionRules& rules) {
+  if (Classification c = AddressOrPath(WithoutEnds(text), rules);
+      c.kind != ClipTextKind::NotRecognised) {
+    return c;
   }
   if (text.substr(0, kWaitTimeCommand.size()) == kWaitTimeCommand) {
     const std::optional<std::int32_t> value = Int32Value(text.substr(kWaitTimeCommand.size()));

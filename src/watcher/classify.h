@@ -1,6 +1,9 @@
 // Recognition of clipboard text: a fixed chain of prefix and substring tests
 // that tells a web address, a local path, a command word or nothing, and
-// repairs an address whose scheme was cut off at the front.
+// repairs an address whose scheme was cut off at the front. Addresses and
+// paths are taken from the text without the blanks and line breaks around
+// it and one pair of quotes or angle brackets; command words only as they
+// stand, whole and in their letter case.
 #pragma once
 
 #include <cstdint>
@@ -30,9 +33,24 @@ enum class ModeRule {
 
 struct Classification {
   ClipTextKind kind = ClipTextKind::NotRecognised;
-  std::string target;              // Url, Path, LooseUrl: what will be opened
+  // Url, Path, LooseUrl: what will be opened, and what the banner shows of
+  // it: the address without user name and password, its host as a browser
+  // shows it; a path as it will be opened.
+  std::string target;
+  std::string display;
+  // The bytes of display that are never shortened: the scheme and host of
+  // an address, with its port.
+  std::size_t display_front = 0;
   ModeRule mode = ModeRule::None;  // Url, Path, LooseUrl
+  bool has_user_info = false;      // an address with a user name or password
   std::int32_t wait_time = 0;      // WaitTimeCommand: the new wait time, in seconds
+};
+
+// How texts are recognised beyond the fixed rules.
+struct RecognitionRules {
+  // Any text with a "/" is a loose address (the original rule), not only one
+  // whose front can be a host.
+  bool any_text_with_slash = false;
 };
 
 inline constexpr std::string_view kWaitTimeCommand = "WendoraWaitTime=";
@@ -45,8 +63,16 @@ inline constexpr std::string_view kResumeCommand = "WendoraResume";
 // one is not recognised.
 inline constexpr std::size_t kMaxTargetUnits = 32767;
 
-// The text is taken whole: no trimming, no case change, line breaks kept.
-// The target is the text with a repaired or added front.
-Classification ClassifyClipboardText(std::string_view text);
+Classification ClassifyClipboardText(std::string_view text, const RecognitionRules& rules = {});
+
+// The text without blanks, tabs, line breaks, no-break and ideographic
+// spaces at either end, then without one pair of double quotes or angle
+// brackets around it.
+std::string_view WithoutEnds(std::string_view text);
+
+// Whether the text holds a control character (a line break, a tab) or an
+// invisible or direction-changing character: then no address or path is
+// taken from it, since what the banner shows would not be what opens.
+bool HoldsHiddenCharacters(std::string_view text);
 
 }  // namespace wendora

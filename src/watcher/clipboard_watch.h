@@ -25,10 +25,10 @@ namespace wendora {
 // What a look at the clipboard found.
 struct ClipboardNews {
   enum class Kind {
-    kNothing,  // nothing new
-    kHeld,     // another program holds the clipboard: look again at the next tick
-    kNoText,   // the clipboard holds no text (emptied, or a picture only)
-    kText,     // a text that differs from the one seen last
+    kNothing,      // nothing new
+    kHeld,         // another program holds the clipboard: look again at the next tick
+    kNoText,       // the clipboard holds no text (emptied, or a picture only)
+    kText,         // a text that differs from the one seen last
     kWaitingText,  // the text handed out before that could not be taken then
   };
   static ClipboardNews Of(Kind kind, std::string text = {}, bool look_away = false) {

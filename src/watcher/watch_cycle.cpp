@@ -55,6 +55,7 @@ void WatchCycle::Tick() {
 
 void WatchCycle::RunTick() {
   clock_.Now();  // keeps the extended tick count current
+  announcement_.FinishOpenings();
   const ClipboardNews news = clipboard_.Look();
   switch (news.kind) {
     case ClipboardNews::Kind::kHeld:

@@ -445,8 +445,52 @@ void FakePlatform::SetMousePointer(platform::MousePointer value) {
 }
 
 void FakePlatform::OpenWithShell(platform::Handle owner, std::string_view file) {
+  OpenWithShellIn(owner, file, "");
+}
+
+bool FakePlatform::OpenWithShellIn(platform::Handle owner, std::string_view file,
+                                   std::string_view folder) {
   calls.push_back("ShellExecute " + std::string(file));
   shell_calls.push_back({owner, std::string(file)});
+  working_folders.emplace_back(folder);
+  return shell_failures.count(std::string(file)) == 0;
+}
+
+std::unique_ptr<platform::Opening> FakePlatform::StartOpening(platform::OpenRequest request) {
+  calls.push_back("StartOpening " + request.target);
+  open_requests.push_back(request);
+  return std::make_unique<FakeOpening>(*this, std::move(request));
+}
+
+std::optional<platform::OpenOutcome> FakeOpening::Outcome() {
+  if (outcome_ || platform_.openings_held) {
+    return outcome_;
+  }
+  using Status = platform::OpenOutcome::Status;
+  platform::OpenOutcome outcome;
+  const std::string& target = request_.target;
+  if (request_.kind == platform::OpenRequest::Kind::kAddress) {
+    platform_.OpenWithShellIn(request_.owner, "about:blank", "");
+    if (!platform_.OpenWithShellIn(request_.owner, target, "")) {
+      outcome = {Status::kFailed, target, platform_.shell_failures[target]};
+    }
+    return outcome_ = outcome;
+  }
+  const auto resolved = platform_.resolved_paths.find(target);
+  const std::string path = resolved == platform_.resolved_paths.end() ? target : resolved->second;
+  outcome.path = path;
+  const std::size_t dot = path.rfind('.');
+  if (!platform_.PathExists(path)) {
+    outcome.status = Status::kMissing;
+  } else if (request_.runs_code(path) ||
+             (dot != std::string::npos && platform_.shell_dangerous.count(path.substr(dot)) != 0)) {
+    platform_.ShowInFolder(request_.owner, path);
+    outcome.status = Status::kShownInFolder;
+  } else if (!platform_.OpenWithShellIn(request_.owner, path,
+                                        path.substr(0, path.find_last_of('\\')))) {
+    outcome = {Status::kFailed, path, platform_.shell_failures[path]};
+  }
+  return outcome_ = outcome;
 }
 
 void FakePlatform::ShowInFolder(platform::Handle owner, std::string_view path) {

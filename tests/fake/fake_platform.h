@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "platform/platform.h"
 
 namespace wendora::fake {
@@ -53,6 +54,10 @@ class FakeLabel final : public platform::Label {
   void SetWidth(double width) override { bounds.width = width; }
   void SetFontUnderline(bool underline) override { font.underline = underline; }
   void SetForeColor(platform::TextColor color) override { fore_color = color; }
+  // Each UTF-16 unit as wide as the font is high: a point is 20 twips.
+  double TextWidth(std::string_view text) const override {
+    return static_cast<double>(Utf16Length(text)) * font.points * 20;
+  }
 
   platform::Bounds bounds;
   platform::FontDesign font;
@@ -150,6 +155,20 @@ class FakeNotifyIcon final : public platform::NotifyIcon {
  private:
   FakePlatform& platform_;
   platform::Handle handle_;
+};
+
+// An opening that ends when it is first asked how it went, unless the
+// platform holds openings back (a network path that keeps the system busy).
+class FakeOpening final : public platform::Opening {
+ public:
+  FakeOpening(FakePlatform& platform, platform::OpenRequest request)
+      : platform_(platform), request_(std::move(request)) {}
+  std::optional<platform::OpenOutcome> Outcome() override;
+
+ private:
+  FakePlatform& platform_;
+  platform::OpenRequest request_;
+  std::optional<platform::OpenOutcome> outcome_;
 };
 
 class FakeForm final : public platform::Form {
@@ -282,6 +301,15 @@ class FakePlatform final : public platform::Platform {
   std::set<std::string> unreadable;      // exist but cannot be read
   std::set<std::string> unwritable;      // replacing them fails
   std::set<std::string> existing_paths;  // for PathExists, besides the files
+  // Openings: held back until this is false again; the paths as the system
+  // resolves them (a path not listed resolves to itself); the extensions the
+  // shell judges dangerous; the files the shell fails to open, with the
+  // system's message.
+  bool openings_held = false;
+  std::map<std::string, std::string> resolved_paths;
+  std::set<std::string> shell_dangerous;
+  std::map<std::string, std::string> shell_failures;
+  std::vector<platform::OpenRequest> open_requests;
   // Runs after each read of a file (another program changing it meanwhile).
   std::function<void(const std::string& path)> after_file_read;
   // The process is ended (a crash, a power cut) when it replaces a file
@@ -361,7 +389,8 @@ class FakePlatform final : public platform::Platform {
   std::vector<std::string> calls;
   std::vector<MessageBoxCall> message_boxes;
   std::vector<ShellCall> shell_calls;
-  std::vector<ShellCall> folders_shown;  // ShowInFolder: the file selected
+  std::vector<ShellCall> folders_shown;      // ShowInFolder: the file selected
+  std::vector<std::string> working_folders;  // of each shell call, in order
   std::vector<platform::MousePointer> pointers;
   bool fine_timer = false;
   int sleeps_at_fine_resolution = 0;
@@ -402,7 +431,11 @@ class FakePlatform final : public platform::Platform {
   std::unique_ptr<platform::ClipboardListener> ListenToClipboard() override;
   void SetMousePointer(platform::MousePointer pointer) override;
   void OpenWithShell(platform::Handle owner, std::string_view file) override;
-  void ShowInFolder(platform::Handle owner, std::string_view path) override;
+  std::unique_ptr<platform::Opening> StartOpening(platform::OpenRequest request) override;
+  // What an opening does: the shell's folder view, and the shell with the
+  // folder a program started gets as its working folder.
+  void ShowInFolder(platform::Handle owner, std::string_view path);
+  bool OpenWithShellIn(platform::Handle owner, std::string_view file, std::string_view folder);
   std::string ProgramFileExtensions() override { return program_extensions; }
   bool PathExists(const std::string& path) override;
   bool UserIsBusyFullScreen() override { return user_busy_full_screen; }

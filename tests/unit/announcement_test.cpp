@@ -5,8 +5,8 @@
 
 #include "base/runtime_error.h"
 #include "fake/fake_platform.h"
-#include "watcher/announcement.h"
 #include "watch_test.h"
+#include "watcher/announcement.h"
 
 namespace wendora {
 namespace {
@@ -14,7 +14,8 @@ namespace {
 TEST(CountdownText, TheWordingOfEachMode) {
   EXPECT_EQ(CountdownText(Mode::Run, 4), kCancel4);
   EXPECT_EQ(CountdownText(Mode::Click, 0), "実行する場合は 0秒以内にここをクリックしてください。");
-  EXPECT_EQ(CountdownText(Mode::Run, 2147483), "キャンセルする場合は 2147483秒以内にここを右クリックしてください。");
+  EXPECT_EQ(CountdownText(Mode::Run, 2147483),
+            "キャンセルする場合は 2147483秒以内にここを右クリックしてください。");
 }
 
 TEST(AnnouncementAlone, CountsDownWaitsForANewerCopyAndRuns) {
@@ -126,6 +127,7 @@ TEST_F(WatchTest, ClickModeWaitsForALeftClick) {
 
   Copy("http://other/");
   Tick();
+  Settle();
   ClickOn(Explanation(), platform::kLeftButton);
   EXPECT_TRUE(platform_.shell_calls.empty());  // the next tick does the work
   Tick();
@@ -135,6 +137,7 @@ TEST_F(WatchTest, ClickModeWaitsForALeftClick) {
 TEST_F(WatchTest, LeftClickRunsAtOnceRightAndMiddleCancel) {
   Start();
   Copy("http://one/");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(platform_.shell_calls.size(), 2u);
@@ -150,6 +153,7 @@ TEST_F(WatchTest, LeftClickRunsAtOnceRightAndMiddleCancel) {
   }
   // A click on the background counts as well.
   Copy("tp://host");  // always waits for a click
+  Settle();
   Form().pictures.at(0)->on_mouse_up(platform::kLeftButton);
   Tick();
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://host"}));
@@ -162,6 +166,7 @@ TEST_F(WatchTest, APressOnTheBannerTakesTheMouseUntilItsRelease) {
   box.on_mouse_down(platform::kLeftButton);
   EXPECT_TRUE(box.mouse_captured);
   // Released off the banner: the box that has the mouse hears it.
+  Settle();
   box.on_mouse_up(platform::kLeftButton);
   EXPECT_FALSE(box.mouse_captured);
   Tick();
@@ -239,6 +244,7 @@ TEST_F(WatchTest, ALeftClickOnAHiddenBannerLeavesNothingToDo) {
   Copy("http://host/");
   ClickOn(Url(), platform::kRightButton);
   // A click that arrives as the banner goes: nothing to run, no tick.
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   EXPECT_FALSE(Timer().running);
   EXPECT_FALSE(TicksEnd(5000));
@@ -271,6 +277,7 @@ TEST_F(WatchTest, NoWaitTimeEndsTheProgram) {
   EXPECT_TRUE(platform_.message_boxes.empty());
   EXPECT_EQ(Countdown().Caption(),
             "キャンセルする場合は 2147483646秒以内にここを右クリックしてください。");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(platform_.shell_calls.size(), 2u);
@@ -309,11 +316,13 @@ TEST_F(WatchTest, TheWaitTimeCommand) {
                 {"WendoraWaitTime=-3", -3}};
   for (const auto& v : values) {
     Copy(v.text);
+    Settle();
     ClickOn(Url(), platform::kLeftButton);
     Tick();
     EXPECT_EQ(app_->settings().WaitTime, v.result) << v.text;
   }
   Copy("WendoraWaitTime=-2147483648.4");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(app_->settings().WaitTime, INT32_MIN);
@@ -381,14 +390,15 @@ TEST_F(WatchTest, AClickModeExitStandsRunOutUntilALeftClick) {
   ClickOn(Url(), platform::kRightButton);  // too late to cancel
   EXPECT_TRUE(Form().visible);
   EXPECT_FALSE(TicksEnd(500));
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   EXPECT_TRUE(TicksEnd(100));
 }
 
 TEST_F(WatchTest, ALooseAddressAsksAndWaitsForAClick) {
   Start();
-  Copy("host/index.html");
-  EXPECT_EQ(Url().Caption(), "http://host/index.html");
+  Copy("intra.example/index.html");
+  EXPECT_EQ(Url().Caption(), "http://intra.example/index.html");
   EXPECT_EQ(Explanation().Caption(),
             "URL を示すと思われる文字列がクリップ ボードに格納されました。"
             "上記 URL に存在する Web ページを開きますか？");
@@ -405,11 +415,13 @@ TEST_F(WatchTest, PathsAreCheckedBeforeOpening) {
       Explanation().Caption(),
       "ファイル、またはフォルダのパスを示すと思われる文字列がクリップ ボードに格納されました。"
       "上記パスに存在するファイル、またはフォルダを開きます。");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(OpenedFiles(), std::vector<std::string>{"C:\\Windows"});
 
   Copy("C:\\no\\such.txt");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(platform_.shell_calls.size(), 1u);
@@ -424,6 +436,7 @@ TEST_F(WatchTest, PathsAreCheckedBeforeOpening) {
   // The title is the product name of the program's version record.
   platform_.product_name = "Renamed Product";
   Copy("C:\\no\\such\\other.txt");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(platform_.message_boxes.back().title, "Renamed Product");
@@ -439,6 +452,7 @@ TEST_F(WatchTest, APathToAProgramIsShownInItsFolderNotRun) {
             "プログラムのパスを示すと思われる文字列がクリップ ボードに格納されました。"
             "安全のため実行せず、上記ファイルのあるフォルダを開きます。");
   EXPECT_EQ(Url().Caption(), "C:\\Users\\Public\\Downloads\\setup.exe");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_TRUE(platform_.shell_calls.empty());
@@ -450,6 +464,7 @@ TEST_F(WatchTest, APathToAProgramIsShownInItsFolderNotRun) {
 
   // A script from the system's list, in another letter case.
   Copy("C:\\Users\\Public\\run.BAT");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(platform_.folders_shown.size(), 2u);
@@ -461,12 +476,14 @@ TEST_F(WatchTest, APathToAProgramIsShownInItsFolderNotRun) {
       Explanation().Caption(),
       "ファイル、またはフォルダのパスを示すと思われる文字列がクリップ ボードに格納されました。"
       "上記パスに存在するファイル、またはフォルダを開きます。");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(OpenedFiles(), std::vector<std::string>{"C:\\Users\\Public\\notes.txt"});
 
   // A missing program is reported as any missing path.
   Copy("C:\\Users\\Public\\gone.exe");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(platform_.message_boxes.size(), 1u);
@@ -481,6 +498,7 @@ TEST_F(WatchTest, ATickNeverStartsInsideAnother) {
     platform_.timers.at(0)->Fire();
   };
   Copy("http://host/");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_GT(nested, 0);
@@ -488,6 +506,7 @@ TEST_F(WatchTest, ATickNeverStartsInsideAnother) {
 
   // The same inside the missing-path warning.
   Copy("C:\\missing");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(platform_.message_boxes.size(), 1u);
@@ -536,6 +555,130 @@ TEST_F(WatchTest, ADefaultActionAboveOneWaitsForAClick) {
     EXPECT_FALSE(TicksEnd(5000));
     EXPECT_TRUE(platform_.shell_calls.empty()) << value;
   }
+}
+
+TEST_F(WatchTest, ALeftClickAsTheBannerArrivesDoesNotRunIt) {
+  Start("DefaultAction=1\r\n");
+  // A click while the banner slides in (in its yield before the movement).
+  platform_.pending_events = [&] {
+    platform_.pending_events = nullptr;
+    ClickOn(Url(), platform::kLeftButton);
+  };
+  Copy("http://arriving.example/");
+  const std::uint32_t arrived = platform_.tick_count;
+  Tick(0);
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  // Until half a second after it stands in its place, a left click does
+  // nothing; from then on it runs the banner.
+  platform_.tick_count = arrived + Announcement::kClickProtectionMs - 1;
+  ClickOn(Url(), platform::kLeftButton);
+  Tick(0);
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_TRUE(Form().visible);
+  platform_.tick_count = arrived + Announcement::kClickProtectionMs;
+  ClickOn(Url(), platform::kLeftButton);
+  Tick(0);
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://arriving.example/"}));
+  // A right click cancels at once.
+  Copy("http://cancelled.example/");
+  ClickOn(Url(), platform::kRightButton);
+  EXPECT_FALSE(Form().visible);
+  // A new banner over a standing one protects itself anew.
+  Copy("http://first.example/");
+  Settle();
+  Copy("http://second.example/");
+  ClickOn(Url(), platform::kLeftButton);
+  Tick(0);
+  EXPECT_EQ(platform_.shell_calls.size(), 2u);
+}
+
+// --- Opening on a thread of its own ---------------------------------------
+
+TEST_F(WatchTest, AnOpeningUnderWayLetsEverythingElseGoOn) {
+  Start();
+  const std::string share = "\\\\server\\share\\report.txt";
+  platform_.existing_paths.insert(share);
+  platform_.openings_held = true;  // the network keeps the system waiting
+  Copy(share);
+  Settle();
+  ClickOn(Url(), platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(platform_.open_requests.size(), 1u);
+  EXPECT_EQ(platform_.open_requests[0].target, share);
+  EXPECT_EQ(Countdown().Caption(), "実行しています。しばらくお待ちください。");
+  EXPECT_TRUE(Form().visible);
+  EXPECT_EQ(platform_.pointer, platform::MousePointer::kBusy);
+  EXPECT_TRUE(Timer().running);  // it keeps looking
+  for (int i = 0; i < 20; ++i) {
+    Tick();
+  }
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  EXPECT_TRUE(Form().visible);
+  // The tray menu answers meanwhile, and a new copy has its banner.
+  platform_.menu_choices = {-1};
+  TrayIcon().RequestMenu();
+  EXPECT_EQ(platform_.menus.size(), 1u);
+  Copy("http://next.example/");
+  EXPECT_EQ(Url().Caption(), "http://next.example/");
+  // The shell gives up on the old one: it is told, and the new banner stays.
+  platform_.shell_failures[share] = "The network path was not found.";
+  platform_.openings_held = false;
+  Tick();
+  ASSERT_EQ(platform_.message_boxes.size(), 1u);
+  EXPECT_EQ(platform_.message_boxes[0].text, "次の項目を開けませんでした。\r\n\r\n" + share +
+                                                 "\r\n\r\nThe network path was not found.");
+  EXPECT_EQ(platform_.message_boxes[0].kind, platform::MessageBoxKind::kOkExclamation);
+  EXPECT_EQ(platform_.message_boxes[0].owner, Form().handle());
+  EXPECT_TRUE(Form().visible);
+  EXPECT_EQ(Url().Caption(), "http://next.example/");
+  EXPECT_EQ(platform_.pointer, platform::MousePointer::kDefault);
+}
+
+TEST_F(WatchTest, AFailedOpeningIsTold) {
+  Start("DefaultAction=0\r\nWaitTime=1\r\n");
+  platform_.shell_failures["https://no.browser.example/"] = "No program is set for this.";
+  Copy("https://no.browser.example/");
+  EXPECT_FALSE(TicksEnd(1500));
+  ASSERT_EQ(platform_.message_boxes.size(), 1u);
+  EXPECT_EQ(platform_.message_boxes[0].text,
+            "次の項目を開けませんでした。\r\n\r\nhttps://no.browser.example/\r\n\r\n"
+            "No program is set for this.");
+  EXPECT_FALSE(Form().visible);
+  EXPECT_EQ(platform_.pointer, platform::MousePointer::kDefault);
+  EXPECT_FALSE(Timer().running);
+}
+
+TEST_F(WatchTest, APathOpensAsTheSystemResolvesIt) {
+  Start();
+  const auto open = [&](const std::string& text) {
+    Copy(text);
+    Settle();
+    ClickOn(Url(), platform::kLeftButton);
+    Tick();
+  };
+  // A program behind "\." or a short name is judged by its real name.
+  platform_.resolved_paths["C:\\x\\setup.exe\\."] = "C:\\x\\setup.exe";
+  platform_.resolved_paths["C:\\x\\CLICKO~1.APP"] = "C:\\x\\clickonce.application";
+  platform_.existing_paths.insert(
+      {"C:\\x\\setup.exe", "C:\\x\\clickonce.application", "C:\\x\\report.txt", "C:\\x\\a.foo"});
+  open("C:\\x\\setup.exe\\.");
+  open("C:\\x\\CLICKO~1.APP");
+  // So is a kind the shell itself judges dangerous.
+  platform_.shell_dangerous.insert(".foo");
+  open("C:\\x\\a.foo");
+  ASSERT_EQ(platform_.folders_shown.size(), 3u);
+  EXPECT_EQ(platform_.folders_shown[0].file, "C:\\x\\setup.exe");
+  EXPECT_EQ(platform_.folders_shown[1].file, "C:\\x\\clickonce.application");
+  EXPECT_EQ(platform_.folders_shown[2].file, "C:\\x\\a.foo");
+  EXPECT_TRUE(platform_.shell_calls.empty());
+  // A document opens with its folder as the working folder.
+  open("C:\\x\\report.txt");
+  EXPECT_EQ(OpenedFiles(), std::vector<std::string>{"C:\\x\\report.txt"});
+  EXPECT_EQ(platform_.working_folders, std::vector<std::string>{"C:\\x"});
+  // What is judged there is the judgement of this program's own list.
+  ASSERT_EQ(platform_.open_requests.size(), 4u);
+  EXPECT_TRUE(platform_.open_requests[0].runs_code("C:\\x\\image.iso"));
+  EXPECT_FALSE(platform_.open_requests[0].runs_code("C:\\x\\report.txt"));
 }
 
 }  // namespace

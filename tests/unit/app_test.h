@@ -51,6 +51,9 @@ class AppTest : public ::testing::Test {
     }
     return false;
   }
+  // Lets the time pass in which a left click on a banner that has just
+  // arrived does not count, without a tick.
+  void Settle() { platform_.tick_count += Announcement::kClickProtectionMs; }
   // Copies text as another program would, and lets one tick see it.
   void Copy(const std::string& text) {
     platform_.SetClipboard(text);

@@ -5,8 +5,8 @@
 
 #include "base/runtime_error.h"
 #include "fake/fake_platform.h"
-#include "watcher/clipboard_watch.h"
 #include "watch_test.h"
+#include "watcher/clipboard_watch.h"
 
 namespace wendora {
 namespace {
@@ -150,13 +150,13 @@ TEST_F(WatchTest, AHeldClipboardIsSkippedSilently) {
 TEST_F(WatchTest, PasswordManagerContentIsNeverShown) {
   Start();
   Copy("http://host/");
-  platform_.SetClipboard("pa/ss:w0rd", true);
+  platform_.SetClipboard("pa.example/ss:w0rd", true);
   Tick();
   EXPECT_FALSE(Form().visible);
-  EXPECT_NE(Url().Caption(), "http://pa/ss:w0rd");
+  EXPECT_NE(Url().Caption(), "http://pa.example/ss:w0rd");
   EXPECT_FALSE(TicksEnd(6000));
   EXPECT_TRUE(platform_.shell_calls.empty());
-  EXPECT_TRUE(Seen().Matches("pa/ss:w0rd"));  // counts as seen
+  EXPECT_TRUE(Seen().Matches("pa.example/ss:w0rd"));  // counts as seen
 }
 
 TEST_F(WatchTest, AnIdleTickDoesNotReadTheClipboard) {
@@ -218,6 +218,7 @@ TEST_F(WatchTest, APendingReadLetsEverythingElseGoOn) {
   platform_.SetClipboard("http://late/");
   Tick(1000);
   EXPECT_EQ(Countdown().Caption(), "キャンセルする場合は 3秒以内にここを右クリックしてください。");
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://first/"}));
@@ -374,6 +375,7 @@ TEST_F(WatchTest, AClickModeExitKeepsTheTimerUntilItsClick) {
   EXPECT_FALSE(TicksEnd(10000));
   EXPECT_TRUE(Form().visible);
   EXPECT_TRUE(Timer().running);
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   EXPECT_TRUE(TicksEnd(100));
 }
@@ -464,6 +466,7 @@ TEST_F(WatchTest, AChangeToldDuringAYieldIsHandledAfterIt) {
     platform_.pending_events = nullptr;
     platform_.SetClipboard("http://second/");
   };
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://first/"}));
@@ -556,6 +559,7 @@ TEST_F(WatchTest, ALeftClickRunsWhileANewerCopyIsUnread) {
   platform_.clipboard_read_outcomes.assign(20, platform::ClipboardRead::kPending);
   platform_.SetClipboard("http://newer/");
   Tick();
+  Settle();
   ClickOn(Url(), platform::kLeftButton);
   Tick();
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://chosen/"}));
@@ -591,14 +595,14 @@ TEST_F(WatchTest, AWaitingSettingsCommandIsDroppedByTheNextCopy) {
   frm.Load();
   WatchCycle cycle(platform_, settings, frm,
                    AnnouncementActions{[] {},
-                              [&] {
-                                if (busy) {
-                                  return false;
-                                }
-                                ++dialogs;
-                                return true;
-                              },
-                              {}});
+                                       [&] {
+                                         if (busy) {
+                                           return false;
+                                         }
+                                         ++dialogs;
+                                         return true;
+                                       },
+                                       {}});
   platform_.SetClipboard("WendoraChangeSetting");
   Tick();
   EXPECT_TRUE(Timer().running);  // the command waits on the timer

@@ -190,6 +190,7 @@ TEST_F(EnglishTest, TheWholeProgramSpeaksEnglishOnAnEnglishDisplay) {
   platform_.menu_choices = {2};  // resumes
   TrayIcon().RequestMenu();
   Copy("C:\\no\\such.txt");
+  Settle();
   app_->frmMain().lblURL().on_mouse_up(platform::kLeftButton);
   Tick();
   EXPECT_EQ(platform_.message_boxes.back().text,

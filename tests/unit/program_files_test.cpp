@@ -34,14 +34,32 @@ TEST(ProgramFileKinds, DocumentsAndFoldersOpen) {
   }
 }
 
+TEST(ProgramFileKinds, FilesThatRunCodeOrReachTheNetworkInOtherWays) {
+  const ProgramFileKinds kinds("");
+  for (const char* name :
+       {"image.iso", "disk.vhdx", "help.chm", "x.settingcontent-ms", "docs.library-ms",
+        "q.search-ms", "addin.xll", "app.appinstaller", "pkg.msix", "a.hlp", "mail.eml", "page.mht",
+        "a.xml", "web.website", "drv.sys", "lib.dll", "m.psm1", "t.themepack", "s.DiagCab"}) {
+    EXPECT_TRUE(kinds.Runs(std::string("C:\\Users\\x\\Downloads\\") + name)) << name;
+  }
+  for (const char* name : {"a.pdf", "a.zip", "a.docx", "a.png", "a.mp4", "a.txt", "a.csv"}) {
+    EXPECT_FALSE(kinds.Runs(std::string("C:\\x\\") + name)) << name;
+  }
+}
+
 TEST(ProgramFileKinds, TheSystemsListCountsAsItIsWritten) {
   // Blanks, letter case, a missing dot and empty entries.
   const ProgramFileKinds kinds(" .Foo ; BAR;;.baz\t");
   for (const char* path : {"C:\\a.foo", "C:\\a.FOO", "C:\\a.bar", "C:\\a.BaZ", "C:\\a.exe.lnk"}) {
     EXPECT_TRUE(kinds.Runs(path)) << path;
   }
-  // Only the list's own and the fixed kinds: .exe is not in this list.
-  EXPECT_FALSE(kinds.Runs("C:\\a.exe"));
+  // The list's own and the fixed kinds: a list without .EXE still has the
+  // programs Windows always runs.
+  for (const char* path : {"C:\\a.exe", "C:\\a.com", "C:\\a.bat", "C:\\a.cmd", "C:\\a.pif",
+                           "C:\\a.scr", "C:\\a.cpl", "C:\\a.msc"}) {
+    EXPECT_TRUE(kinds.Runs(path)) << path;
+  }
+  EXPECT_TRUE(ProgramFileKinds(".COM").Runs("C:\\Downloads\\setup.exe"));
   EXPECT_FALSE(kinds.Runs("C:\\a.qux"));
   // An empty list stands for the system's usual one.
   for (const char* list : {"", " ", "\t"}) {

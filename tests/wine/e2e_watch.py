@@ -145,7 +145,7 @@ class Watch(unittest.TestCase):
         with Program() as s:
             s.launch_resident()
             self.announce(s, "http://shown.example/")
-            tool = self.windows_copy(s, "private", "pass/word:42")
+            tool = self.windows_copy(s, "private", "pass.example/word:42")
             self.assertEqual(tool.wait(timeout=30), 0)
             # The running announcement ends, and nothing is shown or opened.
             self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=5))
