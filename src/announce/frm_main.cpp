@@ -151,7 +151,11 @@ void FrmMain::SetExplanation(std::string_view text) {
 }
 
 void FrmMain::TellScreenReaders() {
-  form_->SetText(lblURL_->Caption() + " " + lblAnnounce_->Caption());
+  std::string text = lblURL_->Caption() + " " + lblAnnounce_->Caption();
+  if (keys_named_) {
+    text.append(" ").append(Text(TextId::kBannerKeysSentence));
+  }
+  form_->SetText(text);
   has_text_ = true;
   form_->RaiseAlert();
 }

@@ -41,6 +41,9 @@ class FrmMain {
   void SlideIn();
   // Hides the window and lets go of its texts.
   void Hide();
+  // Whether the banner's keys work for the next banner: screen readers then
+  // hear them named after its texts.
+  void NameTheKeys(bool named) { keys_named_ = named; }
 
   // Repaints the background from the given colours, top to bottom; with a
   // high-contrast theme on, in the theme's window colour instead.
@@ -78,6 +81,7 @@ class FrmMain {
   std::optional<platform::HighContrastColors> high_contrast_;  // at the layout
   bool shows_address_ = false;  // lblURL shows an address, not a command's title
   bool has_text_ = false;       // the window's text is set
+  bool keys_named_ = false;     // the window's text ends naming the banner's keys
   // Parts of the form, which lives as long as they do.
   platform::PictureBox* picMainContainer_ = nullptr;
   platform::Label* lblURL_ = nullptr;

@@ -37,13 +37,16 @@ void Application::RunStartUpSteps() {
     }
   }
 
-  settings_ = ReadSettings(platform_);
+  settings_ = settings_as_read_ = ReadSettings(platform_);
   UseLanguage(ChooseLanguage(settings_.Language, display_language));
 
   frmMain_ = std::make_unique<FrmMain>(platform_, settings_);
   frmMain_->Load();
   tray_icon_ = std::make_unique<TaskTrayIcon>(platform_, settings_);
-  frmSettings_ = std::make_unique<FrmSettings>(platform_, settings_, *frmMain_, *tray_icon_);
+  frmSettings_ = std::make_unique<FrmSettings>(
+      platform_, settings_, *frmMain_, *tray_icon_,
+      MoreSettingsActions{[this] { return watchCycle_->clipboard().LastCopyProgram(); },
+                          [this] { watchCycle_->SettingsChanged(); }});
   start_with_windows_ = std::make_unique<StartWithWindows>(platform_);
   trayMenu_ = std::make_unique<TrayMenu>(
       platform_, tray_icon_->handle(),
@@ -60,6 +63,9 @@ void Application::RunStartUpSteps() {
     RunGuarded(platform_, [&] { watchCycle_->HandleAnnounceClick(button); });
   };
   tray_icon_->on_menu_requested = [this] { RunGuarded(platform_, [&] { trayMenu_->ShowMenu(); }); };
+  // Most people never choose exit: they shut Windows down. Its end saves
+  // as the exit does, before Windows may end the process.
+  frmMain_->form().on_session_ending = [this] { ExitApplication(); };
 
   // The program's folder may have moved since Windows was told to start it.
   try {
@@ -96,7 +102,7 @@ void Application::ExitApplication() {
   if (tray_icon_) {
     tray_icon_->Remove();
   }
-  WriteSettings(platform_, settings_);
+  WriteSettings(platform_, settings_, settings_as_read_);
   platform_.ExitProcess();
 }
 

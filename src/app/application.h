@@ -43,6 +43,7 @@ class Application {
   platform::Platform& platform_;
   std::string title_;
   CurrentSettings settings_;
+  CurrentSettings settings_as_read_;  // what the settings file held at start-up
   // Each of these refers to those declared before it.
   std::unique_ptr<FrmMain> frmMain_;
   std::unique_ptr<TaskTrayIcon> tray_icon_;

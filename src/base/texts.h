@@ -70,10 +70,30 @@ enum class TextId {
   kRunOption,
   kCancelOption,
   kNotANumber,
+  kMoreButton,
+  // The dialog of more settings.
+  kMoreCaption,
+  kMonitorFrame,
+  kPrimaryMonitorOption,
+  kForegroundMonitorOption,
+  kPointerMonitorOption,
+  kQuietCheckBox,
+  kLanguageFrame,
+  kSystemLanguageOption,
+  kJapaneseOption,
+  kEnglishOption,
+  kLanguageNote,
+  kIgnoredProgramsLabel,
+  kAddLastProgramButton,
+  kAnySlashCheckBox,
+  kBannerKeysCheckBox,
+  kBannerKeysNote,
+  // The banner's keys, in its text for screen readers.
+  kBannerKeysSentence,
 };
 
 // Every text, for tests that go through them all.
-inline constexpr TextId kLastText = TextId::kNotANumber;
+inline constexpr TextId kLastText = TextId::kBannerKeysSentence;
 
 // The language of the texts from now on; Japanese until told otherwise.
 void UseLanguage(Language language);

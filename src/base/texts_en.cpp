@@ -119,6 +119,42 @@ std::string_view EnglishText(TextId id) {
       return "&Cancel";
     case TextId::kNotANumber:
       return "Enter a whole number for the wait time.";
+    case TextId::kMoreButton:
+      return "&More settings...";
+    case TextId::kMoreCaption:
+      return "More settings";
+    case TextId::kMonitorFrame:
+      return "Monitor that shows the banner";
+    case TextId::kPrimaryMonitorOption:
+      return "&Primary monitor";
+    case TextId::kForegroundMonitorOption:
+      return "Monitor of the &window in front";
+    case TextId::kPointerMonitorOption:
+      return "Monitor with the &mouse pointer";
+    case TextId::kQuietCheckBox:
+      return "Stay &quiet in front of full-screen programs";
+    case TextId::kLanguageFrame:
+      return "Display language";
+    case TextId::kSystemLanguageOption:
+      return "&Follow the Windows display language";
+    case TextId::kJapaneseOption:
+      return "日本語 (&Japanese)";
+    case TextId::kEnglishOption:
+      return "&English";
+    case TextId::kLanguageNote:
+      return "A change of the language takes effect at the next start.";
+    case TextId::kIgnoredProgramsLabel:
+      return "Programs whose copies are &ignored:";
+    case TextId::kAddLastProgramButton:
+      return "&Add the program of the last copy";
+    case TextId::kAnySlashCheckBox:
+      return "Take any text with a &slash for a web address";
+    case TextId::kBannerKeysCheckBox:
+      return "Run or cancel the banner with the &keyboard";
+    case TextId::kBannerKeysNote:
+      return "Ctrl+Alt+Enter runs it, Ctrl+Alt+Backspace cancels it.";
+    case TextId::kBannerKeysSentence:
+      return "Press Ctrl+Alt+Enter to run it or Ctrl+Alt+Backspace to cancel it.";
   }
   return {};
 }

@@ -121,6 +121,42 @@ std::string_view JapaneseText(TextId id) {
       return "キャンセルする(&C)";
     case TextId::kNotANumber:
       return "実行待ち時間には整数を入力してください。";
+    case TextId::kMoreButton:
+      return "詳細設定(&D)...";
+    case TextId::kMoreCaption:
+      return "詳細設定";
+    case TextId::kMonitorFrame:
+      return "バナーを表示するモニター";
+    case TextId::kPrimaryMonitorOption:
+      return "プライマリ モニター(&P)";
+    case TextId::kForegroundMonitorOption:
+      return "手前のウィンドウのあるモニター(&W)";
+    case TextId::kPointerMonitorOption:
+      return "マウス ポインターのあるモニター(&M)";
+    case TextId::kQuietCheckBox:
+      return "全画面表示のプログラムの前では通知しない(&Q)";
+    case TextId::kLanguageFrame:
+      return "表示言語";
+    case TextId::kSystemLanguageOption:
+      return "Windows の表示言語に従う(&F)";
+    case TextId::kJapaneseOption:
+      return "日本語(&J)";
+    case TextId::kEnglishOption:
+      return "English(&E)";
+    case TextId::kLanguageNote:
+      return "表示言語の変更は次回の起動時に有効になります。";
+    case TextId::kIgnoredProgramsLabel:
+      return "通知しないプログラム(&I):";
+    case TextId::kAddLastProgramButton:
+      return "最後にコピーしたプログラムを追加(&A)";
+    case TextId::kAnySlashCheckBox:
+      return "スラッシュを含む文字列をすべて URL とみなす(&S)";
+    case TextId::kBannerKeysCheckBox:
+      return "キーボードでバナーを実行、キャンセルする(&K)";
+    case TextId::kBannerKeysNote:
+      return "Ctrl+Alt+Enter で実行、Ctrl+Alt+Backspace でキャンセルします。";
+    case TextId::kBannerKeysSentence:
+      return "このバナーは Ctrl+Alt+Enter で実行、Ctrl+Alt+Backspace でキャンセルできます。";
   }
   return {};
 }

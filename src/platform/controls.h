@@ -84,6 +84,22 @@ class Opening {
   virtual std::optional<OpenOutcome> Outcome() = 0;
 };
 
+// Key combinations held for the program, so that it hears them wherever the
+// keyboard focus is and no other program gets them, for as long as they are
+// held. Each has an identifier of the program's choosing.
+class GlobalKeys {
+ public:
+  virtual ~GlobalKeys() = default;
+  // False when another program holds the combination already. The shift
+  // state is a combination of ShiftState bits.
+  virtual bool Hold(int id, int shift, GlobalKey key) = 0;
+  // Releasing a combination that is not held does nothing.
+  virtual void Release(int id) = 0;
+
+  // A held combination was pressed (not repeated while it stays down).
+  std::function<void(int id)> on_pressed;
+};
+
 // The program's icon in the notification area, with its tip. It is created
 // out of the notification area; Show puts it there and Remove takes it away
 // (removing an icon that is not there does nothing). The shell's answers are
@@ -158,6 +174,9 @@ class Form {
   virtual PictureBox& CreatePictureBox(const Bounds& bounds) = 0;
 
   std::function<void()> on_dpi_changed;
+  // The Windows session ends (log-off, shut-down, restart, or an installer
+  // closing the program): the process may be ended as soon as this returns.
+  std::function<void()> on_session_ending;
 };
 
 class DialogControl {
@@ -170,6 +189,8 @@ class DialogControl {
   virtual Color BackColor() const = 0;
   virtual void SetBackColor(Color color) = 0;
   virtual void SetFocus() = 0;
+  // A disabled control is greyed and takes no input.
+  virtual void SetEnabled(bool enabled) = 0;
 
   std::function<void()> on_click;
 };

@@ -103,16 +103,17 @@ class Platform {
   virtual std::string ProgramFileExtensions() = 0;
   // Whether a file or folder of that path exists.
   virtual bool PathExists(const std::string& path) = 0;
-  // Whether the user would not want to be interrupted: the foreground
-  // window covers its whole monitor (a game, a video, a presentation; not
-  // the desktop or the taskbar), or the system says the user is presenting
-  // or busy.
-  virtual bool UserIsBusyFullScreen() = 0;
+  // The window in front of all others; none when there is none.
+  virtual std::optional<ForegroundWindow> ForegroundWindowShape() = 0;
+  // Whether the system says the user is presenting, running a full-screen
+  // game or video, or busy and not to be disturbed.
+  virtual bool SystemSaysUserIsBusy() = 0;
 
   // Windows. A window, timer or icon that cannot be made raises a run-time
   // error.
   virtual std::unique_ptr<Form> CreateForm(const FormDesign& design) = 0;
   virtual std::unique_ptr<Timer> CreateTimer(int interval_ms) = 0;
+  virtual std::unique_ptr<GlobalKeys> CreateGlobalKeys() = 0;
   // The icon shows the program's small icon and the tip.
   virtual std::unique_ptr<NotifyIcon> CreateNotifyIcon(std::string_view tip) = 0;
   virtual std::unique_ptr<Dialog> CreateDialogWindow(const DialogDesign& design) = 0;

@@ -84,6 +84,16 @@ struct FormDesign {
   double client_height = 0;
 };
 
+// The window in front of all others, as far as telling a full-screen
+// program goes.
+struct ForegroundWindow {
+  bool shell = false;           // the desktop or the taskbar
+  bool covers_monitor = false;  // its rectangle covers its whole monitor
+  bool caption = false;         // it has a title bar (WS_DLGFRAME)
+  bool window_edge = false;     // a raised edge, as windows with a frame have
+  bool tool_window = false;     // a tool window (palettes, overlays)
+};
+
 // How a read of the clipboard's text went.
 enum class ClipboardRead {
   kText,     // the text was read (it may be empty)
@@ -140,17 +150,23 @@ enum class ControlKind {
   kTextBox,
   kSwatch,         // a bordered box showing a colour; clicking it is its click
   kCheckBox,       // values 0 unchecked, 1 checked, 2 greyed
-  kOptionButton,   // values 0 and 1; the option buttons of a dialog form one group
+  kOptionButton,   // values 0 and 1; one of a group at a time
   kFrame,          // a captioned border around other controls
   kDefaultButton,  // Enter presses it
   kCancelButton,   // Esc presses it
+  kButton,         // any other push button
 };
 
 struct ControlDesign {
   ControlKind kind = ControlKind::kLabel;
   std::string caption;
   Bounds bounds;  // in twips, within the dialog's client area
+  int group = 0;  // option buttons: those of one group exclude each other
 };
+
+// A key that a combination of the program's can take, wherever the
+// keyboard focus is.
+enum class GlobalKey { kEnter, kBackspace };
 
 // Shift states of a key event: any combination of these bits.
 enum ShiftState : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };

@@ -12,7 +12,7 @@ namespace wendora {
 namespace {
 
 // A key of the settings file: its name, its default, the setting it fills
-// and whether shut-down writes it back. Whole numbers are written as plain
+// and when shut-down writes it back. Whole numbers are written as plain
 // decimal text; the pause as 0 or 1.
 struct SettingKey {
   using Field = std::variant<std::int32_t CurrentSettings::*, std::int16_t CurrentSettings::*,
@@ -21,27 +21,33 @@ struct SettingKey {
   std::string_view name;
   std::string_view default_value;
   Field field;
-  bool written;
+  enum class Written { kAlways, kWhenChanged } written;
 };
+
+constexpr auto kAlways = SettingKey::Written::kAlways;
+constexpr auto kWhenChanged = SettingKey::Written::kWhenChanged;
 
 // In the order of reading and writing: the nine of the design, then those
 // added since.
 const SettingKey kKeys[] = {
-    {"WaitTime", "4", &CurrentSettings::WaitTime, true},
-    {"ShowTaskTrayIcon", "1", &CurrentSettings::ShowTaskTrayIcon, true},
-    {"DefaultAction", "0", &CurrentSettings::DefaultAction, true},
-    {"TopColorR", "255", &CurrentSettings::TopColorR, true},
-    {"TopColorG", "255", &CurrentSettings::TopColorG, true},
-    {"TopColorB", "255", &CurrentSettings::TopColorB, true},
-    {"BottomColorR", "98", &CurrentSettings::BottomColorR, true},
-    {"BottomColorG", "255", &CurrentSettings::BottomColorG, true},
-    {"BottomColorB", "98", &CurrentSettings::BottomColorB, true},
-    {"Paused", "0", &CurrentSettings::Paused, true},
-    {"IgnoreCopiesFrom", "", &CurrentSettings::IgnoreCopiesFrom, false},
-    {"AnnounceMonitor", "0", &CurrentSettings::AnnounceMonitor, false},
-    {"QuietWhenFullScreen", "1", &CurrentSettings::QuietWhenFullScreen, false},
-    {"Language", "", &CurrentSettings::Language, false},
-    {"AnyTextWithSlash", "0", &CurrentSettings::AnyTextWithSlash, false},
+    {"WaitTime", "4", &CurrentSettings::WaitTime, kAlways},
+    {"ShowTaskTrayIcon", "1", &CurrentSettings::ShowTaskTrayIcon, kAlways},
+    {"DefaultAction", "0", &CurrentSettings::DefaultAction, kAlways},
+    {"TopColorR", "255", &CurrentSettings::TopColorR, kAlways},
+    {"TopColorG", "255", &CurrentSettings::TopColorG, kAlways},
+    {"TopColorB", "255", &CurrentSettings::TopColorB, kAlways},
+    {"BottomColorR", "98", &CurrentSettings::BottomColorR, kAlways},
+    {"BottomColorG", "255", &CurrentSettings::BottomColorG, kAlways},
+    {"BottomColorB", "98", &CurrentSettings::BottomColorB, kAlways},
+    {"Paused", "0", &CurrentSettings::Paused, kAlways},
+    // A line the user wrote stays as it is (even one longer than is read)
+    // until the setting is changed.
+    {"IgnoreCopiesFrom", "", &CurrentSettings::IgnoreCopiesFrom, kWhenChanged},
+    {"AnnounceMonitor", "0", &CurrentSettings::AnnounceMonitor, kWhenChanged},
+    {"QuietWhenFullScreen", "1", &CurrentSettings::QuietWhenFullScreen, kWhenChanged},
+    {"Language", "", &CurrentSettings::Language, kWhenChanged},
+    {"AnyTextWithSlash", "0", &CurrentSettings::AnyTextWithSlash, kWhenChanged},
+    {"BannerKeys", "1", &CurrentSettings::BannerKeys, kWhenChanged},
 };
 
 // Converts the text into the key's setting.
@@ -55,6 +61,16 @@ struct Assign {
   void operator()(std::uint8_t CurrentSettings::*field) const { settings.*field = ToUInt8(text); }
   void operator()(bool CurrentSettings::*field) const { settings.*field = ToUInt8(text) != 0; }
   void operator()(std::string CurrentSettings::*field) const { settings.*field = text; }
+};
+
+// Whether the key's setting is the same in both.
+struct Same {
+  const CurrentSettings& a;
+  const CurrentSettings& b;
+  template <typename Value>
+  bool operator()(Value CurrentSettings::*field) const {
+    return a.*field == b.*field;
+  }
 };
 
 // The text a whole-number setting is written as.
@@ -105,7 +121,8 @@ CurrentSettings ReadSettings(platform::Platform& platform) {
   return s;
 }
 
-void WriteSettings(platform::Platform& platform, const CurrentSettings& s) {
+void WriteSettings(platform::Platform& platform, const CurrentSettings& s,
+                   const CurrentSettings& as_read) {
   const std::string path = SettingsFilePath(platform);
   const platform::FileContent file = platform.ReadFile(path);
   if (file.status == platform::FileStatus::kFailed) {
@@ -113,7 +130,7 @@ void WriteSettings(platform::Platform& platform, const CurrentSettings& s) {
   }
   std::string bytes = file.bytes;
   for (const SettingKey& key : kKeys) {
-    if (key.written) {
+    if (key.written == kAlways || !std::visit(Same{s, as_read}, key.field)) {
       bytes = ProfileAssign(bytes, kSettingsSection, key.name, std::visit(ValueText{s}, key.field));
     }
   }

@@ -26,21 +26,25 @@ struct CurrentSettings {
   std::uint8_t DefaultAction = 0;     // 0: run when the countdown ends, 1: only on a click
   // Whether the watch is paused: no address or path is announced.
   bool Paused = false;
-  // Optional, read at start-up and never written: the monitor the banner
-  // appears on (0 the primary one, 1 that of the foreground window, 2 that
-  // of the mouse pointer), and whether addresses are kept quiet while a
-  // full-screen program is in front (1, the default) or not (0).
+  // The optional ones, which the dialog of more settings changes; a file
+  // gets them only once they differ from what it held (or their default):
+  // the monitor the banner appears on (0 the primary one, 1 that of the
+  // foreground window, 2 that of the mouse pointer), and whether addresses
+  // are kept quiet while a full-screen program is in front (1, the
+  // default) or not (0).
   std::uint8_t AnnounceMonitor = 0;
   std::uint8_t QuietWhenFullScreen = 1;
-  // Optional, read at start-up and never written: 1 takes any text with a
-  // "/" for a loose web address, as the original design did; 0, the
-  // default, only one whose front can be a host.
+  // 1 takes any text with a "/" for a loose web address, as the original
+  // design did; 0, the default, only one whose front can be a host.
   std::uint8_t AnyTextWithSlash = 0;
-  // Optional, read at start-up and never written: the language of the user
-  // interface, "ja" or "en"; empty follows the display language.
+  // 1, the default: while a banner is up, Ctrl+Alt+Enter runs it and
+  // Ctrl+Alt+Backspace cancels it; 0 leaves those keys alone.
+  std::uint8_t BannerKeys = 1;
+  // The language of the user interface, "ja" or "en"; empty follows the
+  // display language. A change takes effect at the next start.
   std::string Language;
-  // Optional, read at start-up and never written: the programs whose copies
-  // are not announced, their file names separated by ";".
+  // The programs whose copies are not announced, their file names
+  // separated by ";".
   std::string IgnoreCopiesFrom;
 };
 
@@ -61,9 +65,11 @@ std::string SettingsFilePath(platform::Platform& platform);
 CurrentSettings ReadSettings(platform::Platform& platform);
 
 // Writes the nine keys of the design, in the same order, as plain decimal
-// text, then the pause: all in one replacement of the file, so that it
-// holds either all old or all new values. A file that cannot be read or
-// written is left as it was.
-void WriteSettings(platform::Platform& platform, const CurrentSettings& settings);
+// text, then the pause, then those optional ones that differ from what
+// start-up read: all in one replacement of the file, so that it holds
+// either all old or all new values. A file that cannot be read or written
+// is left as it was.
+void WriteSettings(platform::Platform& platform, const CurrentSettings& settings,
+                   const CurrentSettings& as_read);
 
 }  // namespace wendora

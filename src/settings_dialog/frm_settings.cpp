@@ -14,6 +14,8 @@ using platform::ControlKind;
 // The places that differ between the languages, in twips: the English texts
 // of the colour labels and of the check box are longer, so the English
 // dialog is wider.
+// The button of more settings stands beside OK and Cancel, which widens the
+// dialog by its width and a gap.
 struct Layout {
   double width;
   double color_label_width;
@@ -21,9 +23,11 @@ struct Layout {
   double wide_width;  // the check box and the frame
   double ok_left;
   double cancel_left;
+  double more_left;
+  double more_width;
 };
-constexpr Layout kJapaneseLayout{3195, 1095, 1200, 2955, 360, 1800};
-constexpr Layout kEnglishLayout{3615, 1395, 1500, 3375, 570, 2010};
+constexpr Layout kJapaneseLayout{4695, 1095, 1200, 2955, 360, 1800, 3240, 1095};
+constexpr Layout kEnglishLayout{5415, 1395, 1500, 3375, 570, 2010, 3450, 1395};
 
 const Layout& LayoutOfLanguage() {
   return CurrentLanguage() == Language::kEnglish ? kEnglishLayout : kJapaneseLayout;
@@ -45,8 +49,12 @@ class InModalLoop {
 }  // namespace
 
 FrmSettings::FrmSettings(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
-                         TaskTrayIcon& tray_icon)
-    : platform_(platform), settings_(settings), frmMain_(frmMain), tray_icon_(tray_icon) {}
+                         TaskTrayIcon& tray_icon, MoreSettingsActions more_actions)
+    : platform_(platform),
+      settings_(settings),
+      frmMain_(frmMain),
+      tray_icon_(tray_icon),
+      more_(platform, settings, std::move(more_actions)) {}
 
 FrmSettings::~FrmSettings() = default;
 
@@ -113,9 +121,12 @@ void FrmSettings::Load() {
       &add(ControlKind::kOptionButton, Text(TextId::kRunOption), {300, 1680, 2655, 195});
   controls->optCancel =
       &add(ControlKind::kOptionButton, Text(TextId::kCancelOption), {300, 1920, 2595, 255});
+  platform::DialogControl& cmdMore = add(ControlKind::kButton, Text(TextId::kMoreButton),
+                                         {layout.more_left, 2820, layout.more_width, 315});
 
   cmdOK.on_click = [this] { RunGuarded(platform_, [this] { cmdOK_Click(); }); };
   cmdCancel.on_click = [this] { cmdCancel_Click(); };
+  cmdMore.on_click = [this] { RunGuarded(platform_, [this] { cmdMore_Click(); }); };
   controls->picTopColor->on_click = [this] {
     RunGuarded(platform_, [this] { picTopColor_Click(); });
   };
@@ -192,6 +203,11 @@ void FrmSettings::cmdOK_Click() {
 
 void FrmSettings::cmdCancel_Click() {
   Unload();
+}
+
+void FrmSettings::cmdMore_Click() {
+  const InModalLoop waiting(modal_loops_);
+  more_.ShowModal();
 }
 
 void FrmSettings::picTopColor_Click() {

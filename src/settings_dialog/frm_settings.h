@@ -1,5 +1,6 @@
 // The settings dialog: edits the wait time, the default action, the tray
-// icon and the two colours of the banner's gradient. OK applies them to the
+// icon and the two colours of the banner's gradient, and opens the dialog of
+// more settings. OK applies them to the
 // current settings at once; Cancel drops everything. The settings file is
 // written only at shut-down.
 #pragma once
@@ -10,6 +11,7 @@
 #include "announce/frm_main.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
+#include "settings_dialog/frm_more_settings.h"
 #include "tray/task_tray.h"
 
 namespace wendora {
@@ -17,7 +19,7 @@ namespace wendora {
 class FrmSettings {
  public:
   FrmSettings(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
-              TaskTrayIcon& tray_icon);
+              TaskTrayIcon& tray_icon, MoreSettingsActions more_actions = {});
   ~FrmSettings();
 
   // From the tray menu: loads the dialog if needed and shows it modeless; an
@@ -33,6 +35,8 @@ class FrmSettings {
   // The event handlers.
   void cmdOK_Click();
   void cmdCancel_Click();
+  // Opens the dialog of more settings, modal.
+  void cmdMore_Click();
   void picTopColor_Click();
   void picBottomColor_Click();
   void Form_KeyUp(char letter, int shift);
@@ -57,6 +61,7 @@ class FrmSettings {
   CurrentSettings& settings_;
   FrmMain& frmMain_;
   TaskTrayIcon& tray_icon_;
+  FrmMoreSettings more_;
   std::unique_ptr<Controls> form_;
   // Unloaded dialogs wait here until no handler of theirs can be running.
   std::vector<std::unique_ptr<Controls>> unloaded_;

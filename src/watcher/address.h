@@ -25,11 +25,11 @@ AddressParts SplitAddress(std::string_view address);
 
 // An address, seen as the banner shows it.
 struct AddressView {
-  std::string target;   // what opens: the address, with its host as shown
-  std::string display;  // what the banner shows: no user name, no password
+  std::string target;     // what opens: the address, with its host as shown
+  std::string display;    // what the banner shows: no user name, no password
   std::size_t front = 0;  // the bytes of display up to the end of the port: never shortened
   bool has_user_info = false;
-  bool punycode = false;              // the host shows as Punycode
+  bool punycode = false;               // the host shows as Punycode
   bool latin_with_lookalikes = false;  // see HostView
 };
 

@@ -8,12 +8,21 @@
 namespace wendora {
 namespace {
 
+// The identifiers of the banner's keys.
+constexpr int kRunKey = 1;
+constexpr int kCancelKey = 2;
+constexpr int kCtrlAlt = platform::kCtrlMask | platform::kAltMask;
+
 std::string_view ValueAfterCommandWord(std::string_view text) {
   return text.size() < kWaitTimeCommand.size() ? std::string_view()
                                                : text.substr(kWaitTimeCommand.size());
 }
 
 }  // namespace
+
+bool IsFullScreenProgram(const platform::ForegroundWindow& w) {
+  return !w.shell && w.covers_monitor && !w.caption && !w.window_edge && !w.tool_window;
+}
 
 std::string CountdownText(Mode mode, std::int64_t seconds) {
   return Format(mode == Mode::Run ? TextId::kCancelWithin : TextId::kClickWithin,
@@ -27,7 +36,14 @@ Announcement::Announcement(platform::Platform& platform, CurrentSettings& settin
       frmMain_(frmMain),
       clock_(clock),
       actions_(std::move(actions)),
-      program_files_(platform.ProgramFileExtensions()) {}
+      program_files_(platform.ProgramFileExtensions()),
+      keys_(platform.CreateGlobalKeys()) {
+  keys_->on_pressed = [this](int id) {
+    if (on_banner_key) {
+      on_banner_key(id == kRunKey);
+    }
+  };
+}
 
 bool Announcement::HasWork() const {
   // A countdown left hidden by a click after the banner went has nothing to
@@ -45,8 +61,7 @@ bool Announcement::Take(const std::string& text, bool look_away) {
     case ClipTextKind::LooseUrl:
       // Paused, or the user busy with something full-screen: the copy
       // counts as seen, as text that is not recognised does.
-      if (settings_.Paused ||
-          (settings_.QuietWhenFullScreen != 0 && platform_.UserIsBusyFullScreen())) {
+      if (settings_.Paused || (settings_.QuietWhenFullScreen != 0 && UserIsBusyFullScreen())) {
         End();
       } else {
         Announce(c);
@@ -129,6 +144,7 @@ void Announcement::BeginAnnouncement() {
   for (RunningOpening& running : openings_) {
     running.owns_banner = false;  // an opening that ends now leaves this banner alone
   }
+  frmMain_.NameTheKeys(HoldBannerKeys());
   frmMain_.SlideIn();
   frmMain_.form().SetTopmost();
   state_.CountdownStart = arrived_at_ = clock_.Now();
@@ -260,16 +276,60 @@ void Announcement::SetPaused(bool paused) {
   }
 }
 
+bool Announcement::HoldBannerKeys() {
+  if (settings_.BannerKeys == 0) {
+    ReleaseBannerKeys();
+    return false;
+  }
+  // Another program may hold a combination: the banner still works with
+  // the mouse.
+  run_key_held_ = run_key_held_ || keys_->Hold(kRunKey, kCtrlAlt, platform::GlobalKey::kEnter);
+  cancel_key_held_ =
+      cancel_key_held_ || keys_->Hold(kCancelKey, kCtrlAlt, platform::GlobalKey::kBackspace);
+  return run_key_held_ && cancel_key_held_;
+}
+
+void Announcement::ReleaseBannerKeys() {
+  if (run_key_held_) {
+    keys_->Release(kRunKey);
+    run_key_held_ = false;
+  }
+  if (cancel_key_held_) {
+    keys_->Release(kCancelKey);
+    cancel_key_held_ = false;
+  }
+}
+
 void Announcement::HandleAnnounceClick(int button) {
   if (button == platform::kLeftButton) {
-    if (clock_.Now() - arrived_at_ < kClickProtectionMs) {
-      return;
+    if (clock_.Now() - arrived_at_ >= kClickProtectionMs) {
+      RunNow();
     }
-    // Counts the countdown as run out: the next tick runs the action.
-    state_.WaitForClick = Mode::Run;
-    state_.CountdownStart = clock_.Now() - std::int64_t{settings_.WaitTime} * 1000;
-    run_now_ = true;
-  } else if (state_.CountdownStart && Remaining() > 0) {
+  } else {
+    CancelWhileCounting();
+  }
+}
+
+void Announcement::PressBannerKey(bool run) {
+  if (!frmMain_.form().Visible()) {
+    return;  // the keys may come in after the banner went
+  }
+  if (run) {
+    RunNow();
+  } else {
+    CancelWhileCounting();
+  }
+}
+
+void Announcement::RunNow() {
+  // Counts the countdown as run out: the next tick runs the action.
+  state_.WaitForClick = Mode::Run;
+  state_.CountdownStart = clock_.Now() - std::int64_t{settings_.WaitTime} * 1000;
+  run_now_ = true;
+}
+
+void Announcement::CancelWhileCounting() {
+  if (state_.CountdownStart && Remaining() > 0) {
     End();
   }
 }
@@ -278,7 +338,16 @@ void Announcement::End() {
   state_.CountdownStart.reset();
   state_.PendingAction = Action::None;
   run_now_ = false;
+  ReleaseBannerKeys();
   frmMain_.Hide();
+}
+
+bool Announcement::UserIsBusyFullScreen() {
+  if (platform_.SystemSaysUserIsBusy()) {
+    return true;
+  }
+  const std::optional<platform::ForegroundWindow> front = platform_.ForegroundWindowShape();
+  return front && IsFullScreenProgram(*front);
 }
 
 Mode Announcement::ModeFromDefaultAction() const {

@@ -39,6 +39,13 @@ struct AnnouncementActions {
 // many whole seconds.
 std::string CountdownText(Mode mode, std::int64_t seconds);
 
+// Whether the window in front is a program in full screen (a game, a video,
+// a presentation): it covers its monitor and has neither a title bar nor a
+// frame's edge, and is no tool window, as browsers tell it. A maximised
+// window covers its monitor too on one without a taskbar, but keeps its
+// title bar. The desktop and the taskbar are no program.
+bool IsFullScreenProgram(const platform::ForegroundWindow& window);
+
 class Announcement {
  public:
   Announcement(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
@@ -66,6 +73,14 @@ class Announcement {
   // come); right and middle cancel a countdown that has not run out.
   void HandleAnnounceClick(int button);
 
+  // The banner's keys, held while a banner is up (unless the setting
+  // BannerKeys is 0): Ctrl+Alt+Enter runs it as a left click does (at once:
+  // a key is always meant), Ctrl+Alt+Backspace cancels it as a right click
+  // does.
+  void PressBannerKey(bool run);
+  // One of the banner's keys was pressed: the watch cycle passes it on.
+  std::function<void(bool run)> on_banner_key;
+
   // While paused, no address or path is announced: such a copy counts as
   // seen. Pausing ends a running announcement; command words still work.
   void SetPaused(bool paused);
@@ -88,6 +103,11 @@ class Announcement {
   void Announce(const Classification& c);
   void AnnounceCommand(TextId title, const std::string& explanation, Action action);
   void BeginAnnouncement();
+  // Holds the banner's keys; whether both are held.
+  bool HoldBannerKeys();
+  void ReleaseBannerKeys();
+  void RunNow();
+  void CancelWhileCounting();
   // Shows the settings dialog modal; false when it cannot be shown now.
   bool RunSettingsCommand();
   void RunOut();
@@ -98,6 +118,9 @@ class Announcement {
   void ApplyWaitTime();
   void ApplyPause(bool paused);
   Mode ModeFromDefaultAction() const;
+  // The user would not want to be interrupted: a full-screen program is in
+  // front, or the system says so.
+  bool UserIsBusyFullScreen();
   std::int64_t Remaining();
 
   platform::Platform& platform_;
@@ -106,6 +129,9 @@ class Announcement {
   TickClock& clock_;
   AnnouncementActions actions_;
   ProgramFileKinds program_files_;
+  std::unique_ptr<platform::GlobalKeys> keys_;
+  bool run_key_held_ = false;
+  bool cancel_key_held_ = false;
   WatchState state_;
   // The value of the wait-time command being announced.
   std::int32_t new_wait_time_ = 0;

@@ -134,6 +134,7 @@ ClipboardNews ClipboardWatch::ReadChangedClipboard(std::uint32_t sequence, bool 
     const bool still_the_start = *start_sequence_ == sequence;
     start_sequence_.reset();
     if (still_the_start && clip.status == platform::ClipboardRead::kText) {
+      last_copy_program_ = clip.owner_program;
       LastClipboardText_ = SeenText(clip.text);
       return {};
     }
@@ -142,6 +143,7 @@ ClipboardNews ClipboardWatch::ReadChangedClipboard(std::uint32_t sequence, bool 
 }
 
 ClipboardNews ClipboardWatch::NewText(platform::ClipboardText clip) {
+  last_copy_program_ = clip.owner_program;
   SeenText seen(clip.text);  // a long text's fingerprint is taken once
   // Text that its owner (a password manager) asked not to be watched is
   // handed out even when it is the text seen last, so that it ends a banner.

@@ -82,6 +82,11 @@ class ClipboardWatch {
 
   // The clipboard text seen last.
   const SeenText& LastClipboardText() const { return LastClipboardText_; }
+  // The file name of the program whose copy was read last; empty when it
+  // could not be told.
+  const std::string& LastCopyProgram() const { return last_copy_program_; }
+  // The programs whose copies are not announced, from now on.
+  void SetIgnoredPrograms(std::string_view list) { ignored_programs_ = IgnoredPrograms(list); }
 
  private:
   ClipboardNews ReadChangedClipboard(std::uint32_t sequence, bool notified);
@@ -94,6 +99,7 @@ class ClipboardWatch {
   IgnoredPrograms ignored_programs_;
   std::unique_ptr<platform::ClipboardListener> listener_;
   SeenText LastClipboardText_;
+  std::string last_copy_program_;
   // The text handed out last, until it is handled (its copy only when it is
   // short); and a text that waits to be taken.
   std::optional<SeenText> handed_out_;

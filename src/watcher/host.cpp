@@ -263,7 +263,8 @@ bool IsName(std::string_view text) {
   }
   // A top-level domain is never a number: "1.5" or "2026.12" is no name.
   const auto& last = labels.back();
-  return !std::all_of(last.begin(), last.end(), [](std::uint32_t c) { return c >= '0' && c <= '9'; });
+  return !std::all_of(last.begin(), last.end(),
+                      [](std::uint32_t c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
@@ -305,9 +306,8 @@ HostView ViewHost(std::string_view host) {
     const bool ascii =
         std::all_of(label.begin(), label.end(), [](std::uint32_t c) { return c < 0x80; });
     std::vector<std::uint32_t> lower(label.size());
-    std::transform(label.begin(), label.end(), lower.begin(), [](std::uint32_t c) {
-      return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
-    });
+    std::transform(label.begin(), label.end(), lower.begin(),
+                   [](std::uint32_t c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
     if (ascii) {
       for (const std::uint32_t c : lower) {
         view.shown += static_cast<char>(c);

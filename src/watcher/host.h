@@ -42,7 +42,7 @@ struct ScriptOfCharacter {
 ScriptOfCharacter ScriptOf(std::uint32_t code_point);
 
 struct HostView {
-  std::string shown;    // the host as the banner shows it and the shell gets it
+  std::string shown;      // the host as the banner shows it and the shell gets it
   bool punycode = false;  // a label in other characters shows as Punycode
   // Latin letters beside Cyrillic or Greek ones anywhere in the name: the
   // mix that lookalike names use ("аpple.com" with a Cyrillic "а").

@@ -21,8 +21,8 @@ std::optional<PathText> NetworkPath(std::string path) {
   // "\\server\share" at least.
   const std::string_view rest = std::string_view(path).substr(2);
   const std::size_t server_end = rest.find('\\');
-  if (server_end == 0 || server_end == std::string_view::npos ||
-      server_end + 1 >= rest.size() || rest[server_end + 1] == '\\') {
+  if (server_end == 0 || server_end == std::string_view::npos || server_end + 1 >= rest.size() ||
+      rest[server_end + 1] == '\\') {
     return std::nullopt;
   }
   const std::string_view server = rest.substr(0, server_end);

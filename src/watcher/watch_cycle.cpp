@@ -25,12 +25,19 @@ class TickInProgress {
 WatchCycle::WatchCycle(platform::Platform& platform, CurrentSettings& settings, FrmMain& frmMain,
                        AnnouncementActions actions)
     : platform_(platform),
+      settings_(settings),
       actions_(actions),
       clock_(platform),
       announcement_(platform, settings, frmMain, clock_, std::move(actions)),
       tmrWatchingClipBoard_(platform.CreateTimer(100)),
       clipboard_(platform, clock_, settings.IgnoreCopiesFrom) {
   tmrWatchingClipBoard_->on_timer = [this] { Tick(); };
+  announcement_.on_banner_key = [this](bool run) {
+    RunGuarded(platform_, [&] {
+      announcement_.PressBannerKey(run);
+      ScheduleTicks();
+    });
+  };
   // The news of a change: a tick at once, whose work goes on at the timer.
   clipboard_.on_changed = [this] { Tick(); };
   ScheduleTicks();
@@ -91,6 +98,10 @@ void WatchCycle::ScheduleTicks() {
 void WatchCycle::HandleAnnounceClick(int button) {
   announcement_.HandleAnnounceClick(button);
   ScheduleTicks();
+}
+
+void WatchCycle::SettingsChanged() {
+  clipboard_.SetIgnoredPrograms(settings_.IgnoreCopiesFrom);
 }
 
 void WatchCycle::SetPaused(bool paused) {

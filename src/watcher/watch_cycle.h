@@ -33,6 +33,9 @@ class WatchCycle {
   void HandleAnnounceClick(int button);
   // Pauses or resumes the watch.
   void SetPaused(bool paused);
+  // The settings changed: the programs whose copies are not announced are
+  // taken from them anew.
+  void SettingsChanged();
 
   const ClipboardWatch& clipboard() const { return clipboard_; }
   const WatchState& state() const { return announcement_.state(); }
@@ -43,6 +46,7 @@ class WatchCycle {
   void ScheduleTicks();
 
   platform::Platform& platform_;
+  const CurrentSettings& settings_;
   AnnouncementActions actions_;
   TickClock clock_;
   Announcement announcement_;

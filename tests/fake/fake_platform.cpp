@@ -187,10 +187,11 @@ platform::PictureBox& FakeForm::CreatePictureBox(const platform::Bounds& bounds)
 
 void FakeDialogControl::SetValue(int v) {
   value = v;
-  // Option buttons form one group: selecting one clears the others.
+  // Selecting an option button clears the others of its group.
   if (v == 1 && design.kind == platform::ControlKind::kOptionButton && dialog != nullptr) {
     for (FakeDialogControl* other : dialog->controls) {
-      if (other != this && other->design.kind == platform::ControlKind::kOptionButton) {
+      if (other != this && other->design.kind == platform::ControlKind::kOptionButton &&
+          other->design.group == design.group) {
         other->value = 0;
       }
     }
@@ -204,6 +205,9 @@ void FakeDialogControl::SetFocus() {
 }
 
 void FakeDialogControl::Click() {
+  if (!enabled) {
+    return;  // a greyed control takes no click
+  }
   switch (design.kind) {
     case platform::ControlKind::kCheckBox:
       value = value == 1 ? 0 : 1;
@@ -454,6 +458,38 @@ bool FakePlatform::OpenWithShellIn(platform::Handle owner, std::string_view file
   shell_calls.push_back({owner, std::string(file)});
   working_folders.emplace_back(folder);
   return shell_failures.count(std::string(file)) == 0;
+}
+
+std::unique_ptr<platform::GlobalKeys> FakePlatform::CreateGlobalKeys() {
+  calls.push_back("CreateGlobalKeys");
+  auto keys = std::make_unique<FakeGlobalKeys>(*this);
+  global_keys = keys.get();
+  return keys;
+}
+
+bool FakeGlobalKeys::Hold(int id, int shift, platform::GlobalKey key) {
+  platform_.calls.push_back("GlobalKeys.Hold " + std::to_string(id));
+  if (held.count(id) != 0 || platform_.keys_held_elsewhere.count(key) != 0) {
+    return false;
+  }
+  held[id] = {shift, key};
+  return true;
+}
+
+void FakeGlobalKeys::Release(int id) {
+  platform_.calls.push_back("GlobalKeys.Release " + std::to_string(id));
+  held.erase(id);
+}
+
+void FakeGlobalKeys::Press(int shift, platform::GlobalKey key) {
+  for (const auto& [id, combination] : held) {
+    if (combination.shift == shift && combination.key == key) {
+      if (on_pressed) {
+        on_pressed(id);
+      }
+      return;
+    }
+  }
 }
 
 std::unique_ptr<platform::Opening> FakePlatform::StartOpening(platform::OpenRequest request) {

@@ -109,6 +109,24 @@ class FakeTimer final : public platform::Timer {
   FakePlatform& platform_;
 };
 
+class FakeGlobalKeys final : public platform::GlobalKeys {
+ public:
+  explicit FakeGlobalKeys(FakePlatform& platform) : platform_(platform) {}
+  bool Hold(int id, int shift, platform::GlobalKey key) override;
+  void Release(int id) override;
+  // The user presses a combination: it reaches the program if it is held.
+  void Press(int shift, platform::GlobalKey key);
+
+  struct Held {
+    int shift;
+    platform::GlobalKey key;
+  };
+  std::map<int, Held> held;
+
+ private:
+  FakePlatform& platform_;
+};
+
 class FakeClipboardListener final : public platform::ClipboardListener {
  public:
   explicit FakeClipboardListener(FakePlatform& platform) : platform_(platform) {}
@@ -199,6 +217,12 @@ class FakeForm final : public platform::Form {
   // The monitor's scale changed to these twips per pixel: the client area
   // keeps its designed height in twips.
   void ChangeScale(double twips_per_pixel);
+  // Windows tells the window that the session ends.
+  void EndSession() {
+    if (on_session_ending) {
+      on_session_ending();
+    }
+  }
 
   // Outer geometry, frame included.
   int left_px = 0;
@@ -232,12 +256,14 @@ class FakeDialogControl final : public platform::DialogControl {
   platform::Color BackColor() const override { return back_color; }
   void SetBackColor(platform::Color color) override { back_color = color; }
   void SetFocus() override;
+  void SetEnabled(bool is_enabled) override { enabled = is_enabled; }
   // What a click on the control does.
   void Click();
 
   platform::ControlDesign design;
   std::string text;
   int value = 0;
+  bool enabled = true;
   platform::Color back_color = 0xFFFFFF;
   class FakeDialog* dialog = nullptr;
 
@@ -369,13 +395,23 @@ class FakePlatform final : public platform::Platform {
   std::vector<Monitor> monitors;
   int foreground_monitor = -1;  // that of the foreground window; -1: there is none
   std::size_t pointer_monitor = 0;
-  // A full-screen program in front, or the system says the user is busy.
-  bool user_busy_full_screen = false;
+  // The window in front, and whether the system says the user is busy.
+  std::optional<platform::ForegroundWindow> foreground_window;
+  bool system_says_busy = false;
+  // A program in full screen in front: no caption, covering its monitor.
+  void PutFullScreenProgramInFront() {
+    foreground_window = platform::ForegroundWindow{false, true, false, false, false};
+  }
   std::optional<platform::HighContrastColors> high_contrast;
 
   // Runs inside DoEvents and inside message boxes, as the events that the
   // message loop would deliver meanwhile; clipboard changes are told then too.
   std::function<void()> pending_events;
+
+  // The program's global keys, and the combinations other programs hold
+  // (Ctrl and Alt with the key, by the key).
+  FakeGlobalKeys* global_keys = nullptr;
+  std::set<platform::GlobalKey> keys_held_elsewhere;
 
   // The user's answers: the popup menu item chosen (-1 none) and the colour
   // picked in the colour dialog (-1 cancelled); -1 when none is queued.
@@ -438,10 +474,14 @@ class FakePlatform final : public platform::Platform {
   bool OpenWithShellIn(platform::Handle owner, std::string_view file, std::string_view folder);
   std::string ProgramFileExtensions() override { return program_extensions; }
   bool PathExists(const std::string& path) override;
-  bool UserIsBusyFullScreen() override { return user_busy_full_screen; }
+  std::optional<platform::ForegroundWindow> ForegroundWindowShape() override {
+    return foreground_window;
+  }
+  bool SystemSaysUserIsBusy() override { return system_says_busy; }
   std::optional<platform::HighContrastColors> HighContrast() override { return high_contrast; }
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
   std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
+  std::unique_ptr<platform::GlobalKeys> CreateGlobalKeys() override;
   std::unique_ptr<platform::NotifyIcon> CreateNotifyIcon(std::string_view tip) override;
   std::unique_ptr<platform::Dialog> CreateDialogWindow(
       const platform::DialogDesign& design) override;

@@ -337,7 +337,7 @@ TEST_F(DesktopTest, NothingIsAnnouncedOverAFullScreenProgram) {
   Start();
   Copy("http://before/");
   EXPECT_TRUE(Form().visible);
-  platform_.user_busy_full_screen = true;
+  platform_.PutFullScreenProgramInFront();
   // An address copied now ends the banner and is not announced; nothing opens.
   Copy("http://during/");
   EXPECT_FALSE(Form().visible);
@@ -354,7 +354,7 @@ TEST_F(DesktopTest, NothingIsAnnouncedOverAFullScreenProgram) {
   // An address kept quiet counts as seen: copied again afterwards, it is
   // not new.
   Copy("http://kept.quiet/");
-  platform_.user_busy_full_screen = false;
+  platform_.foreground_window.reset();
   EXPECT_FALSE(TicksEnd(1000));
   Copy("http://kept.quiet/");
   EXPECT_EQ(Shows(), 2);
@@ -362,8 +362,41 @@ TEST_F(DesktopTest, NothingIsAnnouncedOverAFullScreenProgram) {
   EXPECT_EQ(Shows(), 3);
 }
 
+TEST_F(DesktopTest, AMaximisedWindowIsNoFullScreenProgram) {
+  Start();
+  using W = platform::ForegroundWindow;
+  const struct {
+    const char* what;
+    W window;
+    bool quiet;
+  } cases[] = {
+      {"a game in full screen", W{false, true, false, false, false}, true},
+      {"a maximised browser on a monitor without a taskbar", W{false, true, true, true, false},
+       false},
+      {"a captioned window that covers the monitor", W{false, true, true, false, false}, false},
+      {"a bare window with a frame's edge", W{false, true, false, true, false}, false},
+      {"an overlay tool window", W{false, true, false, false, true}, false},
+      {"the desktop", W{true, true, false, false, false}, false},
+      {"a bare window that leaves part of the monitor", W{false, false, false, false, false},
+       false},
+  };
+  int copies = 0;
+  for (const auto& c : cases) {
+    platform_.foreground_window = c.window;
+    const int shows = Shows();
+    Copy("http://case" + std::to_string(++copies) + ".example/");
+    EXPECT_EQ(Shows() == shows, c.quiet) << c.what;
+  }
+  // The system's own word counts whatever window is in front.
+  platform_.foreground_window.reset();
+  platform_.system_says_busy = true;
+  const int shows = Shows();
+  Copy("http://presenting.example/");
+  EXPECT_EQ(Shows(), shows);
+}
+
 TEST_F(DesktopTest, QuietWhenFullScreenZeroKeepsAnnouncing) {
-  platform_.user_busy_full_screen = true;
+  platform_.PutFullScreenProgramInFront();
   Start("QuietWhenFullScreen=0\r\n");
   Copy("http://announced/");
   EXPECT_EQ(Shows(), 1);
@@ -374,9 +407,12 @@ TEST_F(DesktopTest, QuietWhenFullScreenZeroKeepsAnnouncing) {
 TEST_F(DesktopTest, TheBannerIsAnAlertThatScreenReadersRead) {
   Start();
   Copy("www.example.com/page");
+  const std::string keys_said =
+      " このバナーは Ctrl+Alt+Enter で実行、Ctrl+Alt+Backspace でキャンセルできます。";
   const std::string url_said =
       "http://www.example.com/page URL を示すと思われる文字列がクリップ ボードに格納されました。"
-      "上記 URL に存在する Web ページを開きます。";
+      "上記 URL に存在する Web ページを開きます。" +
+      keys_said;
   EXPECT_EQ(Form().text, url_said);
   EXPECT_EQ(Form().alerts, std::vector<std::string>{url_said});
   // The alert comes once the banner has arrived.
@@ -387,8 +423,61 @@ TEST_F(DesktopTest, TheBannerIsAnAlertThatScreenReadersRead) {
   Copy("ExitWendora");
   const std::string exit_said =
       "アプリケーションの終了 Wendora の命令語がクリップボードに格納されました。"
-      "このアプリケーションを終了します。";
+      "このアプリケーションを終了します。" +
+      keys_said;
   EXPECT_EQ(Form().alerts, (std::vector<std::string>{url_said, exit_said}));
+}
+
+// --- The banner's keys ----------------------------------------------------
+
+TEST_F(DesktopTest, TheKeysAreHeldOnlyWhileABannerIsUp) {
+  using platform::GlobalKey;
+  constexpr int kCtrlAlt = platform::kCtrlMask | platform::kAltMask;
+  Start("DefaultAction=1\r\n");
+  fake::FakeGlobalKeys& keys = *platform_.global_keys;
+  EXPECT_TRUE(keys.held.empty());
+  Copy("http://run.by.key/");
+  ASSERT_EQ(keys.held.size(), 2u);
+  // Ctrl+Alt+Enter runs it at once, as a left click would after a while.
+  keys.Press(kCtrlAlt, GlobalKey::kEnter);
+  Tick();
+  EXPECT_EQ(platform_.shell_calls.size(), 2u);
+  EXPECT_TRUE(keys.held.empty());
+  // Ctrl+Alt+Backspace cancels; other shift states do nothing.
+  Copy("http://cancelled.by.key/");
+  keys.Press(platform::kAltMask, GlobalKey::kBackspace);
+  EXPECT_TRUE(Form().visible);
+  keys.Press(kCtrlAlt, GlobalKey::kBackspace);
+  EXPECT_FALSE(Form().visible);
+  EXPECT_TRUE(keys.held.empty());
+  EXPECT_FALSE(TicksEnd(5000));
+  EXPECT_EQ(platform_.shell_calls.size(), 2u);
+  // Every way a banner goes lets them go: a plain copy, the pause.
+  Copy("http://ended.by.copy/");
+  EXPECT_EQ(keys.held.size(), 2u);
+  Copy("just words");
+  EXPECT_TRUE(keys.held.empty());
+  Copy("http://ended.by.pause/");
+  app_->watchCycle().SetPaused(true);
+  EXPECT_TRUE(keys.held.empty());
+}
+
+TEST_F(DesktopTest, AKeyAnotherProgramHoldsLeavesTheMouse) {
+  platform_.keys_held_elsewhere.insert(platform::GlobalKey::kEnter);
+  Start("DefaultAction=1\r\n");
+  Copy("http://by.mouse/");
+  EXPECT_EQ(platform_.global_keys->held.size(), 1u);           // Backspace still cancels
+  EXPECT_EQ(Form().text.find("Ctrl+Alt"), std::string::npos);  // not named
+  Settle();
+  app_->frmMain().lblURL().on_mouse_up(platform::kLeftButton);
+  Tick();
+  EXPECT_EQ(platform_.shell_calls.size(), 2u);
+  // With BannerKeys=0 the keys are never taken.
+  platform_ = fake::FakePlatform();
+  Start("BannerKeys=0\r\n");
+  Copy("http://no.keys/");
+  EXPECT_TRUE(platform_.global_keys->held.empty());
+  EXPECT_EQ(CountCalls("GlobalKeys.Hold"), 0u);
 }
 
 TEST_F(DesktopTest, AHighContrastThemePaintsTheBannerInItsColours) {

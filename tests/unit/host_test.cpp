@@ -58,9 +58,9 @@ TEST(Punycode, TheSampleStringsOfItsDefinition) {
         0x3066, 0x304F, 0x308C, 0x306A, 0x3044, 0x306E, 0x304B},
        "n8jok5ay5dzabd5bym9f0cm5685rrjetr6pdxa"},
       {"H Korean (Hangul syllables)",
-       {0xC138, 0xACC4, 0xC758, 0xBAA8, 0xB4E0, 0xC0AC, 0xB78C, 0xB4E4, 0xC774, 0xD55C, 0xAD6D,
-        0xC5B4, 0xB97C, 0xC774, 0xD574, 0xD55C, 0xB2E4, 0xBA74, 0xC5BC, 0xB9C8, 0xB098, 0xC88B,
-        0xC744, 0xAE4C},
+       {0xC138, 0xACC4, 0xC758, 0xBAA8, 0xB4E0, 0xC0AC, 0xB78C, 0xB4E4,
+        0xC774, 0xD55C, 0xAD6D, 0xC5B4, 0xB97C, 0xC774, 0xD574, 0xD55C,
+        0xB2E4, 0xBA74, 0xC5BC, 0xB9C8, 0xB098, 0xC88B, 0xC744, 0xAE4C},
        "989aomsvi5e83db1d2a355cv1e0vak1dwrv93d5xbh15a0dt30a5jpsd879ccm6fea98c"},
       {"I Russian (Cyrillic)",
        {0x043F, 0x043E, 0x0447, 0x0435, 0x043C, 0x0443, 0x0436, 0x0435, 0x043E, 0x043D,
@@ -82,14 +82,14 @@ TEST(Punycode, TheSampleStringsOfItsDefinition) {
        {0x0033, 0x5E74, 0x0042, 0x7D44, 0x91D1, 0x516B, 0x5148, 0x751F},
        "3B-ww4c5e180e575a65lsy2b"},
       {"M amuro namie with SUPER MONKEYS",
-       {0x5B89, 0x5BA4, 0x5948, 0x7F8E, 0x6075, 0x002D, 0x0077, 0x0069, 0x0074, 0x0068, 0x002D,
-        0x0053, 0x0055, 0x0050, 0x0045, 0x0052, 0x002D, 0x004D, 0x004F, 0x004E, 0x004B, 0x0045,
-        0x0059, 0x0053},
+       {0x5B89, 0x5BA4, 0x5948, 0x7F8E, 0x6075, 0x002D, 0x0077, 0x0069,
+        0x0074, 0x0068, 0x002D, 0x0053, 0x0055, 0x0050, 0x0045, 0x0052,
+        0x002D, 0x004D, 0x004F, 0x004E, 0x004B, 0x0045, 0x0059, 0x0053},
        "-with-SUPER-MONKEYS-pc58ag80a8qai00g7n9n"},
       {"N Hello Another Way",
-       {0x0048, 0x0065, 0x006C, 0x006C, 0x006F, 0x002D, 0x0041, 0x006E, 0x006F, 0x0074, 0x0068,
-        0x0065, 0x0072, 0x002D, 0x0057, 0x0061, 0x0079, 0x002D, 0x305D, 0x308C, 0x305E, 0x308C,
-        0x306E, 0x5834, 0x6240},
+       {0x0048, 0x0065, 0x006C, 0x006C, 0x006F, 0x002D, 0x0041, 0x006E, 0x006F,
+        0x0074, 0x0068, 0x0065, 0x0072, 0x002D, 0x0057, 0x0061, 0x0079, 0x002D,
+        0x305D, 0x308C, 0x305E, 0x308C, 0x306E, 0x5834, 0x6240},
        "Hello-Another-Way--fc4qua05auwb3674vfr0b"},
       {"O hitotsu yane no shita 2",
        {0x3072, 0x3068, 0x3064, 0x5C4B, 0x6839, 0x306E, 0x4E0B, 0x0032},
@@ -139,7 +139,8 @@ TEST(Host, TheScriptsOfCharacters) {
   EXPECT_EQ(ScriptOf(0xAC00).script, Script::kHangul);
   EXPECT_EQ(ScriptOf(0x20000).script, Script::kHan);
   // Shared by all, or no letter: no script.
-  for (const std::uint32_t c : {std::uint32_t{'7'}, std::uint32_t{'-'}, 0x30FCu, 0x0301u, 0x3000u}) {
+  for (const std::uint32_t c :
+       {std::uint32_t{'7'}, std::uint32_t{'-'}, 0x30FCu, 0x0301u, 0x3000u}) {
     EXPECT_EQ(ScriptOf(c).script, Script::kNone) << c;
   }
   // Letters of other scripts count by their block.
@@ -169,18 +170,19 @@ TEST(Host, MixedScriptsShowAsPunycode) {
 }
 
 TEST(Host, WhatCanBeAHost) {
-  for (const char* host : {"a.b", "example.com", "xn--pple-43d.com", "a-b.c-d", "1a.2b",
-                           "localhost", "LocalHost:80", "0.0.0.0", "10.1.2.3:8080", "[::]",
-                           "[fe80::1%25eth0]", "日本.jp", "例え。テスト"}) {
+  for (const char* host :
+       {"a.b", "example.com", "xn--pple-43d.com", "a-b.c-d", "1a.2b", "localhost", "LocalHost:80",
+        "0.0.0.0", "10.1.2.3:8080", "[::]", "[fe80::1%25eth0]", "日本.jp", "例え。テスト"}) {
     if (std::string(host) == "[fe80::1%25eth0]") {
       EXPECT_FALSE(CanBeHost(host)) << host;  // a zone is not taken
     } else {
       EXPECT_TRUE(CanBeHost(host)) << host;
     }
   }
-  for (const char* text : {"", "a", "a.", ".a", "a..b", "1.2", "1.2.3", "256.1.1.1", "1.2.3.4.5",
-                           "a.b:", "a.b:65536", "a.b:-1", "[::1", "[::1]x", "[1.2.3.4]", "a b.c",
-                           "a_b.c", "a!.b", "a.b c", "localhost.", "user@a.b"}) {
+  for (const char* text :
+       {"",          "a",         "a.",    ".a",        "a..b",   "1.2",        "1.2.3",
+        "256.1.1.1", "1.2.3.4.5", "a.b:",  "a.b:65536", "a.b:-1", "[::1",       "[::1]x",
+        "[1.2.3.4]", "a b.c",     "a_b.c", "a!.b",      "a.b c",  "localhost.", "user@a.b"}) {
     EXPECT_FALSE(CanBeHost(text)) << text;
   }
 }

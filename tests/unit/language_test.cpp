@@ -178,10 +178,10 @@ TEST_F(EnglishTest, TheWholeProgramSpeaksEnglishOnAnEnglishDisplay) {
   for (const fake::FakeDialogControl* control : dialog.controls) {
     controls.push_back(control->design.caption);
   }
-  EXPECT_EQ(controls, (std::vector<std::string>{"&Wait time:", "", "s", "", "",
-                                                "&Top colour:", "&Bottom colour:", "OK", "Cancel",
-                                                "Show an &icon in the notification area",
-                                                "When the time is up", "&Run", "&Cancel"}));
+  EXPECT_EQ(controls, (std::vector<std::string>{
+                          "&Wait time:", "", "s", "", "", "&Top colour:", "&Bottom colour:", "OK",
+                          "Cancel", "Show an &icon in the notification area", "When the time is up",
+                          "&Run", "&Cancel", "&More settings..."}));
   dialog.ControlAt(1).text = "x";
   dialog.Control("OK").Click();
   EXPECT_EQ(platform_.message_boxes.back().text, "Enter a whole number for the wait time.");

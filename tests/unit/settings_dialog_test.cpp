@@ -37,7 +37,9 @@ TEST_F(DialogTest, IsBuiltAsDesigned) {
   Start();
   FakeDialog& d = Open();
   EXPECT_EQ(d.design.caption, "設定");
-  EXPECT_EQ(d.design.client_width, 3195);
+  // The design's width, and beside OK and Cancel the button of more
+  // settings with its gap.
+  EXPECT_EQ(d.design.client_width, 3195 + 1095 + 405);
   EXPECT_EQ(d.design.client_height, 3255);
   std::vector<std::string> captions;
   for (const FakeDialogControl* c : d.controls) {
@@ -55,7 +57,8 @@ TEST_F(DialogTest, IsBuiltAsDesigned) {
                                                  "タスクトレイにアイコンを表示する(&I)",
                                                  "指定時間経過後の動作",
                                                  "実行する(&R)",
-                                                 "キャンセルする(&C)"};
+                                                 "キャンセルする(&C)",
+                                                 "詳細設定(&D)..."};
   EXPECT_EQ(captions, in_tab_order);
   EXPECT_EQ(Ok(d).design.kind, platform::ControlKind::kDefaultButton);
   EXPECT_EQ(Cancel(d).design.kind, platform::ControlKind::kCancelButton);

@@ -283,5 +283,21 @@ TEST_F(ShutDownTest, AFileThatCannotBeWrittenStaysAsItWasSilently) {
   EXPECT_EQ(platform_.calls.back(), "ExitProcess");
 }
 
+TEST_F(ShutDownTest, TheEndOfTheSessionSavesAsTheExitDoesAndOpensNothing) {
+  SetSettingsFile("WaitTime=4\r\nDefaultAction=0\r\n");
+  ASSERT_FALSE(StartEnds());
+  app_->settings().WaitTime = 9;
+  // A banner runs out just as Windows ends the session.
+  platform_.SetClipboard("http://never.opened/");
+  platform_.DeliverClipboardChanges();
+  platform_.calls.clear();
+  EXPECT_THROW(platform_.forms.at(0)->EndSession(), fake::ProcessExited);
+  EXPECT_EQ(platform_.calls.front(), "NotifyIcon remove");
+  EXPECT_EQ(CountCalls("ReplaceFileAtomically"), 1u);
+  EXPECT_EQ(platform_.calls.back(), "ExitProcess");
+  EXPECT_NE(platform_.files[platform_.SettingsFile()].find("WaitTime=9\r\n"), std::string::npos);
+  EXPECT_TRUE(platform_.shell_calls.empty());
+}
+
 }  // namespace
 }  // namespace wendora
