@@ -82,11 +82,7 @@ Win32DialogControl::Win32DialogControl(Win32Dialog& dialog, const platform::Cont
 }
 
 std::string Win32DialogControl::Text() const {
-  const int length = ::GetWindowTextLengthW(window_.get());
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = ::GetWindowTextW(window_.get(), text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-  return Narrow(text);
+  return Narrow(WindowText(window_.get()));
 }
 
 void Win32DialogControl::SetText(std::string_view text) {
