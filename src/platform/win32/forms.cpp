@@ -3,10 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <iterator>
 
-#include "base/runtime_error.h"
-#include "base/texts.h"
 #include "platform/win32/alert_accessible.h"
 #include "platform/win32/text.h"
 
@@ -15,15 +12,6 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"TWendoraForm";
 constexpr wchar_t kPictureClass[] = L"TWendoraPicture";
-constexpr wchar_t kTimerClass[] = L"TWendoraTimer";
-constexpr wchar_t kClipboardListenerClass[] = L"TWendoraClipboardListener";
-constexpr wchar_t kNotifyIconClass[] = L"TWendoraNotifyIcon";
-constexpr int kSmallIconId = 2;
-constexpr UINT_PTR kTimerId = 1;
-// The icon's identifier, and the message its events arrive as: the
-// mouse-move message, with the mouse message over the icon in lparam.
-constexpr UINT kNotifyIconId = 1;
-constexpr UINT kNotifyIconCallback = WM_MOUSEMOVE;
 
 // The banner's frame: a fixed dialog frame without a title bar; a tool
 // window, so that it has no taskbar button.
@@ -31,43 +19,6 @@ constexpr DWORD kFormStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_TOOLWINDOW;
 
 }  // namespace
-
-UniqueIcon GreyedCopy(HICON icon) {
-  ICONINFO info{};
-  if (!::GetIconInfo(icon, &info)) {
-    return {};
-  }
-  const UniqueBitmap color(info.hbmColor);
-  const UniqueBitmap mask(info.hbmMask);
-  BITMAP size{};
-  if (!color || ::GetObjectW(color.get(), sizeof(size), &size) == 0) {
-    return {};
-  }
-  // The colours as 32-bit pixels, each made a light grey of its brightness.
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(format.bmiHeader);
-  format.bmiHeader.biWidth = size.bmWidth;
-  format.bmiHeader.biHeight = -size.bmHeight;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  std::vector<RGBQUAD> pixels(static_cast<std::size_t>(size.bmWidth) * size.bmHeight);
-  const ScreenDc screen;
-  if (::GetDIBits(screen.get(), color.get(), 0, size.bmHeight, pixels.data(), &format,
-                  DIB_RGB_COLORS) == 0) {
-    return {};
-  }
-  for (RGBQUAD& p : pixels) {
-    const int grey = (p.rgbRed * 30 + p.rgbGreen * 59 + p.rgbBlue * 11) / 100;
-    const auto light = static_cast<BYTE>(128 + grey / 2);
-    p.rgbRed = p.rgbGreen = p.rgbBlue = light;
-  }
-  const UniqueBitmap greyed(::CreateCompatibleBitmap(screen.get(), size.bmWidth, size.bmHeight));
-  ::SetDIBits(screen.get(), greyed.get(), 0, size.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
-  ICONINFO made = info;
-  made.hbmColor = greyed.get();
-  return UniqueIcon(::CreateIconIndirect(&made));
-}
 
 // --- Form -------------------------------------------------------------
 
@@ -250,158 +201,6 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     return 0;
   }
   return DefaultHandling(ui_, window_.get(), message, wparam, lparam);
-}
-
-// --- Timer ------------------------------------------------------------
-
-Win32Timer::Win32Timer(int interval_ms) : interval_ms_(static_cast<UINT>(interval_ms)) {
-  RegisterWindowClass(kTimerClass, &ForwardToOwner<Win32Timer>);
-  window_ = MakeWindow(0, kTimerClass, L"", 0, {}, HWND_MESSAGE, nullptr, this);
-  Start();
-}
-
-Win32Timer::~Win32Timer() {
-  Stop();
-}
-
-void Win32Timer::Start() {
-  if (running_) {
-    return;
-  }
-  if (::SetTimer(window_.get(), kTimerId, interval_ms_, nullptr) == 0) {
-    throw RuntimeError(kErrInternal, std::string(Text(TextId::kCannotStartTimer)));
-  }
-  running_ = true;
-}
-
-void Win32Timer::Stop() {
-  if (running_) {
-    ::KillTimer(window_.get(), kTimerId);
-    running_ = false;
-  }
-}
-
-LRESULT Win32Timer::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_TIMER && on_timer) {
-    on_timer();
-    return 0;
-  }
-  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
-}
-
-// --- Clipboard listener -------------------------------------------------
-
-std::unique_ptr<Win32ClipboardListener> Win32ClipboardListener::Create() {
-  std::unique_ptr<Win32ClipboardListener> listener(new Win32ClipboardListener());
-  if (!listener->listening_) {
-    return nullptr;
-  }
-  return listener;
-}
-
-Win32ClipboardListener::Win32ClipboardListener() {
-  RegisterWindowClass(kClipboardListenerClass, &ForwardToOwner<Win32ClipboardListener>);
-  window_ = MakeWindow(0, kClipboardListenerClass, L"", 0, {}, HWND_MESSAGE, nullptr, this);
-  listening_ = ::AddClipboardFormatListener(window_.get()) != FALSE;
-}
-
-Win32ClipboardListener::~Win32ClipboardListener() {
-  if (listening_) {
-    ::RemoveClipboardFormatListener(window_.get());
-  }
-}
-
-LRESULT Win32ClipboardListener::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_CLIPBOARDUPDATE) {
-    if (on_changed) {
-      on_changed();
-    }
-    return 0;
-  }
-  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
-}
-
-// --- Notification-area icon --------------------------------------------
-
-Win32NotifyIcon::Win32NotifyIcon(std::string_view tip)
-    : tip_(Widen(tip)),
-      icon_(static_cast<HICON>(::LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(kSmallIconId),
-                                            IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))),
-      taskbar_created_message_(::RegisterWindowMessageW(L"TaskbarCreated")) {
-  if (!icon_) {
-    icon_.reset(::CopyIcon(::LoadIconW(nullptr, IDI_APPLICATION)));
-  }
-  RegisterWindowClass(kNotifyIconClass, &ForwardToOwner<Win32NotifyIcon>);
-  // A top-level window that is never shown: only those hear that the
-  // notification area was made anew.
-  window_ =
-      MakeWindow(WS_EX_TOOLWINDOW, kNotifyIconClass, L"", WS_POPUP, {}, nullptr, nullptr, this);
-}
-
-Win32NotifyIcon::~Win32NotifyIcon() {
-  Remove();
-}
-
-platform::Handle Win32NotifyIcon::handle() const {
-  return reinterpret_cast<platform::Handle>(window_.get());
-}
-
-NOTIFYICONDATAW Win32NotifyIcon::Record() const {
-  // The record of the running build's own size: the first-version callback
-  // protocol stays in force as long as no version is set.
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof(record);
-  record.hWnd = window_.get();
-  record.uID = kNotifyIconId;
-  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  record.uCallbackMessage = kNotifyIconCallback;
-  record.hIcon = greyed_ && greyed_icon_ ? greyed_icon_.get() : icon_.get();
-  tip_.copy(record.szTip, std::size(record.szTip) - 1);
-  return record;
-}
-
-void Win32NotifyIcon::Show() {
-  NOTIFYICONDATAW record = Record();
-  // The shell's answer is not examined: a failed add leaves the program
-  // running without an icon.
-  ::Shell_NotifyIconW(NIM_ADD, &record);
-  shown_ = true;
-}
-
-void Win32NotifyIcon::Remove() {
-  NOTIFYICONDATAW record = Record();
-  ::Shell_NotifyIconW(NIM_DELETE, &record);
-  shown_ = false;
-}
-
-void Win32NotifyIcon::SetLook(std::string_view tip, bool greyed) {
-  tip_ = Widen(tip);
-  greyed_ = greyed;
-  if (greyed_ && !greyed_icon_) {
-    greyed_icon_ = GreyedCopy(icon_.get());
-  }
-  if (shown_) {
-    NOTIFYICONDATAW record = Record();
-    ::Shell_NotifyIconW(NIM_MODIFY, &record);  // not examined, as the add
-  }
-}
-
-LRESULT Win32NotifyIcon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == taskbar_created_message_ && taskbar_created_message_ != 0) {
-    if (on_area_recreated) {
-      on_area_recreated();
-    }
-    return 0;
-  }
-  // The window is never shown, so every mouse-move message it gets is the
-  // icon's: only the right button's release asks for the menu.
-  if (message == kNotifyIconCallback) {
-    if (LOWORD(lparam) == WM_RBUTTONUP && on_menu_requested) {
-      on_menu_requested();
-    }
-    return 0;
-  }
-  return ::DefWindowProcW(window_.get(), message, wparam, lparam);
 }
 
 // --- Picture box ------------------------------------------------------

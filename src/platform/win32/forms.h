@@ -1,10 +1,8 @@
-// Windows of the program: forms, picture boxes with a persistent image, the
-// windowless labels they draw, timers and the notification-area icon.
+// The banner's windows: forms, picture boxes with a persistent image and the
+// windowless labels they draw.
 #pragma once
 
 #include <windows.h>
-
-#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -17,10 +15,6 @@
 #include "platform/win32/window_class.h"
 
 namespace wendora::win32 {
-
-// A grey copy of the icon, as for a program that is paused; null when it
-// cannot be made.
-UniqueIcon GreyedCopy(HICON icon);
 
 class Win32PictureBox;
 
@@ -139,75 +133,6 @@ class Win32Form final : public platform::Form {
   HMONITOR monitor_;      // the monitor the form was put on
   UniqueWindow window_;
   std::vector<std::unique_ptr<Win32PictureBox>> pictures_;
-};
-
-// A timer with a message-only window of its own.
-class Win32Timer final : public platform::Timer {
- public:
-  explicit Win32Timer(int interval_ms);
-  ~Win32Timer() override;
-  Win32Timer(const Win32Timer&) = delete;
-  Win32Timer& operator=(const Win32Timer&) = delete;
-
-  void Start() override;
-  void Stop() override;
-
-  HWND window() const { return window_.get(); }
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-
- private:
-  UniqueWindow window_;
-  UINT interval_ms_;
-  bool running_ = false;
-};
-
-// Hears of the clipboard's changes through a message-only window that the
-// system counts among its clipboard listeners.
-class Win32ClipboardListener final : public platform::ClipboardListener {
- public:
-  // Null when the system does not take the window as a listener.
-  static std::unique_ptr<Win32ClipboardListener> Create();
-  ~Win32ClipboardListener() override;
-  Win32ClipboardListener(const Win32ClipboardListener&) = delete;
-  Win32ClipboardListener& operator=(const Win32ClipboardListener&) = delete;
-
-  HWND window() const { return window_.get(); }
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-
- private:
-  Win32ClipboardListener();
-
-  UniqueWindow window_;
-  bool listening_ = false;
-};
-
-// The notification-area icon, whose messages go to a hidden window of its
-// own: identifier 1, the mouse-move message as the callback.
-class Win32NotifyIcon final : public platform::NotifyIcon {
- public:
-  explicit Win32NotifyIcon(std::string_view tip);
-  ~Win32NotifyIcon() override;
-  Win32NotifyIcon(const Win32NotifyIcon&) = delete;
-  Win32NotifyIcon& operator=(const Win32NotifyIcon&) = delete;
-
-  platform::Handle handle() const override;
-  void Show() override;
-  void Remove() override;
-  void SetLook(std::string_view tip, bool greyed) override;
-
-  HWND window() const { return window_.get(); }
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-
- private:
-  NOTIFYICONDATAW Record() const;
-
-  std::wstring tip_;
-  UniqueIcon icon_;
-  UniqueIcon greyed_icon_;  // made when first needed
-  bool greyed_ = false;
-  bool shown_ = false;
-  UINT taskbar_created_message_ = 0;
-  UniqueWindow window_;
 };
 
 }  // namespace wendora::win32
