@@ -6,10 +6,13 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <string_view>
 
-#include "platform/platform.h"
-#include "platform/win32/forms.h"
+#include "platform/controls.h"
+#include "platform/win32/scale.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/window_class.h"
 
 namespace wendora::win32 {
 

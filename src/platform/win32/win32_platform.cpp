@@ -16,7 +16,7 @@
 #include "base/path.h"
 #include "platform/win32/clipboard_listener.h"
 #include "platform/win32/dialogs.h"
-#include "platform/win32/forms.h"
+#include "platform/win32/form.h"
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/text.h"
 #include "platform/win32/timer.h"

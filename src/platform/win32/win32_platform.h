@@ -5,8 +5,8 @@
 
 #include "platform/platform.h"
 #include "platform/win32/clipboard_reader.h"
-#include "platform/win32/forms.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/window_class.h"
 
 namespace wendora::win32 {
 
