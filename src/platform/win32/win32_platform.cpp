@@ -17,6 +17,7 @@
 #include "platform/win32/clipboard_listener.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/form.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/text.h"
 #include "platform/win32/timer.h"
