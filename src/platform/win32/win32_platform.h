@@ -1,4 +1,6 @@
-// The Windows implementation of the platform.
+// The Windows implementation of the platform. Its members are defined in
+// win32_platform.cpp, but for those of files (files.cpp) and of the
+// programs started at logon (logon_start.cpp).
 #pragma once
 
 #include <windows.h>
@@ -73,8 +75,5 @@ class Win32Platform final : public platform::Platform {
   ClipboardReader clipboard_reader_;
   bool com_initialized_ = false;
 };
-
-// What follows the program's own name on a command line.
-std::wstring ArgumentsAfterProgramName(std::wstring_view command_line);
 
 }  // namespace wendora::win32
