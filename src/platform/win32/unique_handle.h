@@ -76,6 +76,22 @@ struct MenuTraits {
 };
 using UniqueMenu = Unique<HMENU, MenuTraits>;
 
+struct RegKeyTraits {
+  static HKEY Invalid() { return nullptr; }
+  static bool IsValid(HKEY h) { return h != nullptr; }
+  static void Close(HKEY h) { ::RegCloseKey(h); }
+};
+using UniqueRegKey = Unique<HKEY, RegKeyTraits>;
+
+// Memory the system allocated for the caller with LocalAlloc (the text of
+// FormatMessage with FORMAT_MESSAGE_ALLOCATE_BUFFER).
+struct LocalMemoryTraits {
+  static HLOCAL Invalid() { return nullptr; }
+  static bool IsValid(HLOCAL h) { return h != nullptr; }
+  static void Close(HLOCAL h) { ::LocalFree(h); }
+};
+using UniqueLocalMemory = Unique<HLOCAL, LocalMemoryTraits>;
+
 struct GlobalTraits {
   static HGLOBAL Invalid() { return nullptr; }
   static bool IsValid(HGLOBAL h) { return h != nullptr; }
