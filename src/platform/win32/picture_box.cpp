@@ -25,9 +25,6 @@ Win32PictureBox::Win32PictureBox(const UiState& ui, const Scale& scale, HWND par
 
 Win32PictureBox::~Win32PictureBox() {
   labels_.clear();
-  if (image_dc_ && original_bitmap_ != nullptr) {
-    ::SelectObject(image_dc_.get(), original_bitmap_);
-  }
 }
 
 double Win32PictureBox::Width() const {
@@ -68,17 +65,14 @@ void Win32PictureBox::Resize(int width, int height) {
     dc.reset(::CreateCompatibleDC(screen.get()));
     bitmap.reset(::CreateCompatibleBitmap(screen.get(), std::max(width, 1), std::max(height, 1)));
   }
-  HGDIOBJ original = ::SelectObject(dc.get(), bitmap.get());
+  MemoryBitmap image(std::move(dc), std::move(bitmap));
   RECT all{0, 0, std::max(width, 1), std::max(height, 1)};
-  ::FillRect(dc.get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  if (image_dc_) {
-    ::BitBlt(dc.get(), 0, 0, std::min(width, width_), std::min(height, height_), image_dc_.get(), 0,
+  ::FillRect(image.dc(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  if (image_) {
+    ::BitBlt(image.dc(), 0, 0, std::min(width, width_), std::min(height, height_), image_.dc(), 0,
              0, SRCCOPY);
-    ::SelectObject(image_dc_.get(), original_bitmap_);
   }
-  image_dc_ = std::move(dc);
-  image_ = std::move(bitmap);
-  original_bitmap_ = original;
+  image_ = std::move(image);  // the old image goes
   width_ = width;
   height_ = height;
   ::InvalidateRect(window_.get(), nullptr, FALSE);
@@ -86,9 +80,9 @@ void Win32PictureBox::Resize(int width, int height) {
 
 void Win32PictureBox::DrawLine(double x1, double y1, double x2, double y2, platform::Color color) {
   UniquePen pen(::CreatePen(PS_SOLID, 1, ToColorRef(color)));
-  const SelectObjectScope select(image_dc_.get(), pen.get());
-  ::MoveToEx(image_dc_.get(), scale_.ToPixelsX(x1), scale_.ToPixelsY(y1), nullptr);
-  ::LineTo(image_dc_.get(), scale_.ToPixelsX(x2), scale_.ToPixelsY(y2));
+  const SelectObjectScope select(image_.dc(), pen.get());
+  ::MoveToEx(image_.dc(), scale_.ToPixelsX(x1), scale_.ToPixelsY(y1), nullptr);
+  ::LineTo(image_.dc(), scale_.ToPixelsX(x2), scale_.ToPixelsY(y2));
   ::InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
@@ -135,7 +129,7 @@ void Win32PictureBox::Paint() {
   UniqueBitmap frame(
       ::CreateCompatibleBitmap(paint.dc(), std::max(width_, 1), std::max(height_, 1)));
   const SelectObjectScope select(compose.get(), frame.get());
-  ::BitBlt(compose.get(), 0, 0, width_, height_, image_dc_.get(), 0, 0, SRCCOPY);
+  ::BitBlt(compose.get(), 0, 0, width_, height_, image_.dc(), 0, 0, SRCCOPY);
   for (const auto& label : labels_) {
     label->Draw(compose.get());
   }

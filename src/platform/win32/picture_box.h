@@ -84,9 +84,7 @@ class Win32PictureBox final : public platform::PictureBox {
   int width_ = 0;
   int height_ = 0;
   // The persistent image: what is drawn stays until drawn over.
-  UniqueMemoryDc image_dc_;
-  UniqueBitmap image_;
-  HGDIOBJ original_bitmap_ = nullptr;
+  MemoryBitmap image_;
   std::vector<std::unique_ptr<Win32Label>> labels_;
 };
 

@@ -118,6 +118,50 @@ struct MemoryDcTraits {
 };
 using UniqueMemoryDc = Unique<HDC, MemoryDcTraits>;
 
+// A bitmap selected into a memory device context of its own, as for an image
+// drawn off screen. At its end the context's original bitmap goes back in
+// and both are freed.
+class MemoryBitmap {
+ public:
+  MemoryBitmap() = default;
+  // Takes both and selects the bitmap into the context.
+  MemoryBitmap(UniqueMemoryDc dc, UniqueBitmap bitmap)
+      : dc_(std::move(dc)),
+        bitmap_(std::move(bitmap)),
+        original_(::SelectObject(dc_.get(), bitmap_.get())) {}
+  ~MemoryBitmap() { SelectOriginal(); }
+
+  MemoryBitmap(const MemoryBitmap&) = delete;
+  MemoryBitmap& operator=(const MemoryBitmap&) = delete;
+  MemoryBitmap(MemoryBitmap&& other) noexcept
+      : dc_(std::move(other.dc_)),
+        bitmap_(std::move(other.bitmap_)),
+        original_(std::exchange(other.original_, nullptr)) {}
+  MemoryBitmap& operator=(MemoryBitmap&& other) noexcept {
+    if (this != &other) {
+      SelectOriginal();
+      dc_ = std::move(other.dc_);
+      bitmap_ = std::move(other.bitmap_);
+      original_ = std::exchange(other.original_, nullptr);
+    }
+    return *this;
+  }
+
+  HDC dc() const { return dc_.get(); }
+  explicit operator bool() const { return static_cast<bool>(dc_); }
+
+ private:
+  void SelectOriginal() {
+    if (dc_ && original_ != nullptr) {
+      ::SelectObject(dc_.get(), original_);
+    }
+  }
+
+  UniqueMemoryDc dc_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ original_ = nullptr;  // the context's own bitmap
+};
+
 // The screen's device context, for the life of the scope.
 class ScreenDc {
  public:
