@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <cstddef>
 #include <utility>
 
@@ -212,6 +214,39 @@ class GlobalLockScope {
  private:
   HGLOBAL memory_;
   void* data_;
+};
+
+// COM initialised on the calling thread, for the life of the object. It is
+// uninitialised at the end only if the initialisation succeeded: S_OK, or
+// S_FALSE when the thread had it already (each counts once). A failure (the
+// thread has COM in another mode) leaves nothing to undo.
+class ComApartment {
+ public:
+  explicit ComApartment(DWORD flags) {
+    const HRESULT result = ::CoInitializeEx(nullptr, flags);
+    initialized_ = result == S_OK || result == S_FALSE;
+  }
+  ~ComApartment() {
+    if (initialized_) {
+      ::CoUninitialize();
+    }
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ComApartment(ComApartment&& other) noexcept
+      : initialized_(std::exchange(other.initialized_, false)) {}
+  ComApartment& operator=(ComApartment&& other) noexcept {
+    if (this != &other) {
+      if (initialized_) {
+        ::CoUninitialize();
+      }
+      initialized_ = std::exchange(other.initialized_, false);
+    }
+    return *this;
+  }
+
+ private:
+  bool initialized_ = false;
 };
 
 // Selects a GDI object into a device context for the life of the scope.

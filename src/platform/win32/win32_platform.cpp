@@ -198,9 +198,10 @@ void Win32Platform::SetMousePointer(platform::MousePointer pointer) {
 }
 
 void Win32Platform::InitializeCom() {
-  if (!com_initialized_) {
-    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    com_initialized_ = true;
+  // On first use only; a failure (the thread has COM in another mode) is
+  // not tried again.
+  if (!com_) {
+    com_.emplace(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   }
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/platform.h"
 #include "platform/win32/clipboard_reader.h"
 #include "platform/win32/unique_handle.h"
@@ -73,7 +75,7 @@ class Win32Platform final : public platform::Platform {
   bool fine_timer_ = false;
   UiState ui_;
   ClipboardReader clipboard_reader_;
-  bool com_initialized_ = false;
+  std::optional<ComApartment> com_;  // made by the first InitializeCom
 };
 
 }  // namespace wendora::win32
