@@ -94,13 +94,6 @@ struct LocalMemoryTraits {
 };
 using UniqueLocalMemory = Unique<HLOCAL, LocalMemoryTraits>;
 
-struct GlobalTraits {
-  static HGLOBAL Invalid() { return nullptr; }
-  static bool IsValid(HGLOBAL h) { return h != nullptr; }
-  static void Close(HGLOBAL h) { ::GlobalFree(h); }
-};
-using UniqueGlobal = Unique<HGLOBAL, GlobalTraits>;
-
 // Pens, brushes, fonts and bitmaps.
 template <typename T>
 struct GdiObjectTraits {

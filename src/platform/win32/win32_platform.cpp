@@ -7,7 +7,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cstring>
+#include <array>
 #include <cwchar>
 #include <iterator>
 #include <optional>
@@ -328,20 +328,16 @@ int Win32Platform::ShowPopupMenu(platform::Handle owner,
 
 std::int32_t Win32Platform::PickColor(platform::Handle owner, platform::Color initial,
                                       const std::array<platform::Color, 16>& custom_colors) {
-  // The custom colours go to the dialog in a movable, zero-filled block that
-  // lives only for this call; what the user defines there is not kept.
-  const UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(custom_colors)));
-  const GlobalLockScope locked(block.get());
-  if (locked.data() == nullptr) {
-    return -1;  // no memory: as if cancelled
-  }
-  std::memcpy(locked.data(), custom_colors.data(), sizeof(custom_colors));
+  // The custom colours go to the dialog in a copy that lives only for this
+  // call; what the user defines there is not kept.
+  std::array<COLORREF, 16> custom{};
+  std::copy(custom_colors.begin(), custom_colors.end(), custom.begin());
   CHOOSECOLORW record{};
   record.lStructSize = sizeof(record);
   record.hwndOwner = reinterpret_cast<HWND>(owner);
   record.hInstance = reinterpret_cast<HWND>(::GetModuleHandleW(nullptr));
   record.rgbResult = static_cast<COLORREF>(initial);
-  record.lpCustColors = static_cast<COLORREF*>(locked.data());
+  record.lpCustColors = custom.data();
   record.Flags = 0;
   return ::ChooseColorW(&record) ? static_cast<std::int32_t>(record.rgbResult) : -1;
 }
