@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/win32/window_class.h"
+
 namespace wendora::win32 {
 namespace {
 
@@ -79,9 +81,7 @@ class AlertAccessible final : public IAccessible {
     if (!IsSelf(child)) {
       return E_INVALIDARG;
     }
-    const int length = ::GetWindowTextLengthW(window_);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(window_, text.data(), length + 1)));
+    const std::wstring text = WindowText(window_);
     *name = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *name != nullptr ? S_OK : E_OUTOFMEMORY;
   }

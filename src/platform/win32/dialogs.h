@@ -1,15 +1,18 @@
-// Dialog windows built from standard controls, and the keyboard handling
-// that every message loop of the program gives them.
+// Dialog windows built from standard controls. The keys reach them through
+// the message loop's hook (message_loop.h).
 #pragma once
 
 #include <windows.h>
 
 #include <map>
 #include <memory>
+#include <string>
+#include <string_view>
 
-#include "platform/platform.h"
-#include "platform/win32/forms.h"
+#include "platform/controls.h"
+#include "platform/win32/scale.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/window_class.h"
 
 namespace wendora::win32 {
 
@@ -81,16 +84,5 @@ class Win32Dialog final : public platform::Dialog {
   std::map<int, std::unique_ptr<Win32DialogControl>> controls_;
   HWND focus_ = nullptr;  // the control that had the focus last
 };
-
-// Takes the next message off the thread's queue (waiting for one when told
-// to) and dispatches it. False when there was none, or when it was the
-// request to quit, which is posted again for the main loop. The keyboard
-// handling of the program's dialogs (Tab, Enter, Esc, access keys and the
-// key-release events) happens in every message loop of the thread, this and
-// those of message boxes, menus and the colour dialog alike.
-bool DispatchNextMessage(bool wait);
-
-// Sets the keyboard handling of the dialogs up, once per thread.
-void GiveDialogsTheirKeyboard(UiState& ui);
 
 }  // namespace wendora::win32

@@ -3,10 +3,12 @@
 // (Task Manager's start-up page), which keeps its own value of the same name.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "base/runtime_error.h"
 #include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_platform.h"
 
 namespace wendora::win32 {
@@ -19,13 +21,19 @@ constexpr wchar_t kApprovedKey[] =
 constexpr BYTE kTurnedOffBit = 0x01;
 constexpr BYTE kTurnedOn[12] = {0x02};
 
-[[noreturn]] void RaiseSystemError(LSTATUS status) {
+// The system's description of the error, as it gives it; empty when it has
+// none.
+std::wstring SystemMessage(LSTATUS status) {
   wchar_t* text = nullptr;
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring message = length != 0 ? std::wstring(text, length) : std::wstring();
-  ::LocalFree(text);
+  const UniqueLocalMemory buffer(text);
+  return length != 0 ? std::wstring(text, length) : std::wstring();
+}
+
+[[noreturn]] void RaiseSystemError(LSTATUS status) {
+  std::wstring message = SystemMessage(status);
   while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n')) {
     message.pop_back();
   }
@@ -62,12 +70,16 @@ std::vector<BYTE> ReadValue(const wchar_t* key, const std::wstring& name, DWORD 
 
 void WriteValue(const wchar_t* key, const std::wstring& name, DWORD type, const void* data,
                 DWORD size) {
-  HKEY opened = nullptr;
-  Check(::RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened,
-                          nullptr));
-  const LSTATUS status =
-      ::RegSetValueExW(opened, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
-  ::RegCloseKey(opened);
+  LSTATUS status = ERROR_SUCCESS;
+  {
+    HKEY opened = nullptr;
+    Check(::RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened,
+                            nullptr));
+    // The key is closed before a failure to set the value is raised.
+    const UniqueRegKey owned(opened);
+    status =
+        ::RegSetValueExW(owned.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+  }
   Check(status);
 }
 

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <cstddef>
 #include <utility>
 
@@ -76,12 +78,21 @@ struct MenuTraits {
 };
 using UniqueMenu = Unique<HMENU, MenuTraits>;
 
-struct GlobalTraits {
-  static HGLOBAL Invalid() { return nullptr; }
-  static bool IsValid(HGLOBAL h) { return h != nullptr; }
-  static void Close(HGLOBAL h) { ::GlobalFree(h); }
+struct RegKeyTraits {
+  static HKEY Invalid() { return nullptr; }
+  static bool IsValid(HKEY h) { return h != nullptr; }
+  static void Close(HKEY h) { ::RegCloseKey(h); }
 };
-using UniqueGlobal = Unique<HGLOBAL, GlobalTraits>;
+using UniqueRegKey = Unique<HKEY, RegKeyTraits>;
+
+// Memory the system allocated for the caller with LocalAlloc (the text of
+// FormatMessage with FORMAT_MESSAGE_ALLOCATE_BUFFER).
+struct LocalMemoryTraits {
+  static HLOCAL Invalid() { return nullptr; }
+  static bool IsValid(HLOCAL h) { return h != nullptr; }
+  static void Close(HLOCAL h) { ::LocalFree(h); }
+};
+using UniqueLocalMemory = Unique<HLOCAL, LocalMemoryTraits>;
 
 // Pens, brushes, fonts and bitmaps.
 template <typename T>
@@ -101,6 +112,50 @@ struct MemoryDcTraits {
   static void Close(HDC h) { ::DeleteDC(h); }
 };
 using UniqueMemoryDc = Unique<HDC, MemoryDcTraits>;
+
+// A bitmap selected into a memory device context of its own, as for an image
+// drawn off screen. At its end the context's original bitmap goes back in
+// and both are freed.
+class MemoryBitmap {
+ public:
+  MemoryBitmap() = default;
+  // Takes both and selects the bitmap into the context.
+  MemoryBitmap(UniqueMemoryDc dc, UniqueBitmap bitmap)
+      : dc_(std::move(dc)),
+        bitmap_(std::move(bitmap)),
+        original_(::SelectObject(dc_.get(), bitmap_.get())) {}
+  ~MemoryBitmap() { SelectOriginal(); }
+
+  MemoryBitmap(const MemoryBitmap&) = delete;
+  MemoryBitmap& operator=(const MemoryBitmap&) = delete;
+  MemoryBitmap(MemoryBitmap&& other) noexcept
+      : dc_(std::move(other.dc_)),
+        bitmap_(std::move(other.bitmap_)),
+        original_(std::exchange(other.original_, nullptr)) {}
+  MemoryBitmap& operator=(MemoryBitmap&& other) noexcept {
+    if (this != &other) {
+      SelectOriginal();
+      dc_ = std::move(other.dc_);
+      bitmap_ = std::move(other.bitmap_);
+      original_ = std::exchange(other.original_, nullptr);
+    }
+    return *this;
+  }
+
+  HDC dc() const { return dc_.get(); }
+  explicit operator bool() const { return static_cast<bool>(dc_); }
+
+ private:
+  void SelectOriginal() {
+    if (dc_ && original_ != nullptr) {
+      ::SelectObject(dc_.get(), original_);
+    }
+  }
+
+  UniqueMemoryDc dc_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ original_ = nullptr;  // the context's own bitmap
+};
 
 // The screen's device context, for the life of the scope.
 class ScreenDc {
@@ -152,6 +207,39 @@ class GlobalLockScope {
  private:
   HGLOBAL memory_;
   void* data_;
+};
+
+// COM initialised on the calling thread, for the life of the object. It is
+// uninitialised at the end only if the initialisation succeeded: S_OK, or
+// S_FALSE when the thread had it already (each counts once). A failure (the
+// thread has COM in another mode) leaves nothing to undo.
+class ComApartment {
+ public:
+  explicit ComApartment(DWORD flags) {
+    const HRESULT result = ::CoInitializeEx(nullptr, flags);
+    initialized_ = result == S_OK || result == S_FALSE;
+  }
+  ~ComApartment() {
+    if (initialized_) {
+      ::CoUninitialize();
+    }
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ComApartment(ComApartment&& other) noexcept
+      : initialized_(std::exchange(other.initialized_, false)) {}
+  ComApartment& operator=(ComApartment&& other) noexcept {
+    if (this != &other) {
+      if (initialized_) {
+        ::CoUninitialize();
+      }
+      initialized_ = std::exchange(other.initialized_, false);
+    }
+    return *this;
+  }
+
+ private:
+  bool initialized_ = false;
 };
 
 // Selects a GDI object into a device context for the life of the scope.

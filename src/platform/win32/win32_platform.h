@@ -1,12 +1,16 @@
-// The Windows implementation of the platform.
+// The Windows implementation of the platform. Its members are defined in
+// win32_platform.cpp, but for those of files (files.cpp) and of the
+// programs started at logon (logon_start.cpp).
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/platform.h"
 #include "platform/win32/clipboard_reader.h"
-#include "platform/win32/forms.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/window_class.h"
 
 namespace wendora::win32 {
 
@@ -71,10 +75,7 @@ class Win32Platform final : public platform::Platform {
   bool fine_timer_ = false;
   UiState ui_;
   ClipboardReader clipboard_reader_;
-  bool com_initialized_ = false;
+  std::optional<ComApartment> com_;  // made by the first InitializeCom
 };
-
-// What follows the program's own name on a command line.
-std::wstring ArgumentsAfterProgramName(std::wstring_view command_line);
 
 }  // namespace wendora::win32
