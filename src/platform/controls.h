@@ -164,7 +164,7 @@ class Form {
   virtual void Hide() = 0;
   virtual bool Visible() const = 0;
   // Puts the window at the top of the z-order among topmost windows and shows
-  // it, without moving or sizing it. The result is not examined.
+  // it, without moving, sizing or activating it. The result is not examined.
   virtual void SetTopmost() = 0;
   // The window's text: what screen readers read as its name. The window is
   // an alert to them; RaiseAlert tells them that it has just appeared.

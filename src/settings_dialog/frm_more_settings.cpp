@@ -16,10 +16,9 @@ using platform::ControlKind;
 constexpr int kMonitorGroup = 1;
 constexpr int kLanguageGroup = 2;
 
-// The dialog's width in twips: the English texts are longer.
-double Width() {
-  return CurrentLanguage() == Language::kEnglish ? 5655 : 5055;
-}
+// The dialog's width in twips, which the longest texts need in either
+// language.
+constexpr double kWidth = 5655;
 
 // Whether the list already names the program, as the list is read.
 bool Lists(std::string_view list, std::string_view program) {
@@ -46,7 +45,7 @@ void FrmMoreSettings::ShowModal() {
 
 void FrmMoreSettings::Load() {
   auto controls = std::make_unique<Controls>();
-  const double width = Width();
+  const double width = kWidth;
   const double inner = width - 240;  // the controls' width, 120 twips from each side
   controls->dialog = platform_.CreateDialogWindow({std::string(Text(TextId::kMoreCaption)), width,
                                                    5895, std::string(Text(TextId::kDialogFont))});

@@ -33,6 +33,8 @@ class FrmMoreSettings {
   // Shows the dialog modal, filled from the current settings, and returns
   // when it has closed.
   void ShowModal();
+  // Builds the dialog anew, hidden, filled from the current settings.
+  void Load();
 
   // The event handlers.
   void cmdOK_Click();
@@ -55,7 +57,6 @@ class FrmMoreSettings {
     platform::DialogControl* chkBannerKeys = nullptr;
   };
 
-  void Load();
   std::optional<std::string> LastCopyProgram() const;
 
   platform::Platform& platform_;

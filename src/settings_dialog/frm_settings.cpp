@@ -26,8 +26,8 @@ struct Layout {
   double more_left;
   double more_width;
 };
-constexpr Layout kJapaneseLayout{4695, 1095, 1200, 2955, 360, 1800, 3240, 1095};
-constexpr Layout kEnglishLayout{5415, 1395, 1500, 3375, 570, 2010, 3450, 1395};
+constexpr Layout kJapaneseLayout{4935, 1095, 1200, 2955, 360, 1800, 3240, 1335};
+constexpr Layout kEnglishLayout{5595, 1395, 1500, 3375, 570, 2010, 3450, 1575};
 
 const Layout& LayoutOfLanguage() {
   return CurrentLanguage() == Language::kEnglish ? kEnglishLayout : kJapaneseLayout;

@@ -44,7 +44,8 @@ constexpr const char* kKeys = "キーボードでバナーを実行、キャン�
 
 TEST_F(MoreSettingsTest, ShowsTheCurrentSettings) {
   Start(
-      "AnnounceMonitor=2\r\nQuietWhenFullScreen=0\r\nLanguage= JA \r\nIgnoreCopiesFrom=a.exe;b.exe\r\n"
+      "AnnounceMonitor=2\r\nQuietWhenFullScreen=0\r\nLanguage= JA "
+      "\r\nIgnoreCopiesFrom=a.exe;b.exe\r\n"
       "AnyTextWithSlash=1\r\nBannerKeys=0\r\n");
   OpenMore([&](FakeDialog& d) {
     EXPECT_EQ(d.design.caption, "詳細設定");
@@ -112,8 +113,8 @@ TEST_F(MoreSettingsTest, AFileWithoutThemStaysWithoutThem) {
   Start();
   OpenMore([&](FakeDialog& d) { d.Control("OK").Click(); });
   const std::string file = Exit();
-  for (const char* key : {"AnnounceMonitor", "QuietWhenFullScreen", "Language",
-                          "IgnoreCopiesFrom", "AnyTextWithSlash", "BannerKeys"}) {
+  for (const char* key : {"AnnounceMonitor", "QuietWhenFullScreen", "Language", "IgnoreCopiesFrom",
+                          "AnyTextWithSlash", "BannerKeys"}) {
     EXPECT_EQ(file.find(key), std::string::npos) << key;
   }
 }

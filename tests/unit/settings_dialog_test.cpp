@@ -39,7 +39,7 @@ TEST_F(DialogTest, IsBuiltAsDesigned) {
   EXPECT_EQ(d.design.caption, "設定");
   // The design's width, and beside OK and Cancel the button of more
   // settings with its gap.
-  EXPECT_EQ(d.design.client_width, 3195 + 1095 + 405);
+  EXPECT_EQ(d.design.client_width, 3195 + 1335 + 405);
   EXPECT_EQ(d.design.client_height, 3255);
   std::vector<std::string> captions;
   for (const FakeDialogControl* c : d.controls) {

@@ -15,6 +15,7 @@
 #include "platform/win32/scale.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_platform.h"
+#include "settings_dialog/frm_more_settings.h"
 #include "settings_dialog/frm_settings.h"
 #include "tray/task_tray.h"
 
@@ -109,7 +110,7 @@ TEST_P(Fit, TheSettingsDialog) {
   HWND window = ::FindWindowW(L"TWendoraDialog", nullptr);
   ASSERT_NE(window, nullptr);
   const std::vector<Room> rooms = MeasureDialog(window);
-  EXPECT_EQ(rooms.size(), 10u);
+  EXPECT_EQ(rooms.size(), 11u);
   for (const Room& room : rooms) {
     Report("dialog", GetParam(), room);
     if (GetParam() == Language::kEnglish) {
@@ -117,6 +118,25 @@ TEST_P(Fit, TheSettingsDialog) {
     }
   }
   dialog.cmdCancel_Click();
+}
+
+TEST_P(Fit, TheDialogOfMoreSettings) {
+  Win32Platform platform;
+  CurrentSettings settings;
+  FrmMoreSettings more(platform, settings, {});
+  more.Load();
+  const std::wstring caption = Widen(Text(TextId::kMoreCaption));
+  HWND window = ::FindWindowW(L"TWendoraDialog", caption.c_str());
+  ASSERT_NE(window, nullptr);
+  const std::vector<Room> rooms = MeasureDialog(window);
+  EXPECT_EQ(rooms.size(), 17u);
+  for (const Room& room : rooms) {
+    Report("more", GetParam(), room);
+    if (GetParam() == Language::kEnglish) {
+      EXPECT_LE(room.need, room.have) << Narrow(room.text);
+    }
+  }
+  more.cmdCancel_Click();
 }
 
 TEST_P(Fit, TheBannersLines) {
@@ -140,6 +160,7 @@ TEST_P(Fit, TheBannersLines) {
       {std::string(Text(TextId::kPathAnnounce)), line},
       {std::string(Text(TextId::kProgramPathAnnounce)), line},
       {std::string(Text(TextId::kLooseUrlAnnounce)), line},
+      {std::string(Text(TextId::kUserNameAnnounce)), line},
       {Format(TextId::kCancelWithin, "2147483647"), line},
       {Format(TextId::kClickWithin, "2147483647"), line},
       {std::string(Text(TextId::kBusy)), line},

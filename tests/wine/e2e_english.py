@@ -31,7 +31,8 @@ class English(unittest.TestCase):
             self.assertTrue(s.wait_for(s.banner_up, timeout=15))
             self.assertIn("window: TWendoraForm | http://www.example.com/english The clipboard "
                           "holds what looks like a web address. The web page at the address above "
-                          "will be opened.", self.texts(s))
+                          "will be opened. Press Ctrl+Alt+Enter to run it or Ctrl+Alt+Backspace to "
+                          "cancel it.", self.texts(s))
             s.screenshot(os.path.join(OPTIONS.artifacts, "banner_en.png"))
             self.assertTrue(s.cancel_banner())
 

@@ -142,7 +142,7 @@ class Tray(unittest.TestCase):
             self.assertTrue(dialogs, "the menu opened no dialog")
             s.copy("C:\\no\\such\\file.txt")
             self.assertTrue(s.wait_for(s.banner_up, timeout=15))
-            s.click(s.width // 2, 40, 1)
+            s.click_banner()
             self.assertTrue(s.wait_for(lambda: s.windows(WARNING), timeout=15), "no warning")
             self.type_wait_time(s, dialogs[0], "7")
             self.assertTrue(s.wait_for(lambda: not s.windows(DIALOG), timeout=10),

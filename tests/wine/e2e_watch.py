@@ -72,7 +72,7 @@ class Watch(unittest.TestCase):
         with Program(b"[Settings]\r\nDefaultAction=1\r\nWaitTime=30\r\n") as s:
             s.launch_resident()
             self.announce(s, "https://click.example/")
-            s.click(s.width // 2, 40, 1)
+            s.click_banner()
             self.assertTrue(s.wait_for(lambda: len(s.shell_requests()) == 2, timeout=10))
             self.assertEqual(sorted(s.shell_requests()), ["about:blank", "https://click.example/"])
 
@@ -92,13 +92,13 @@ class Watch(unittest.TestCase):
             with open(note, "w", encoding="utf-8") as f:
                 f.write("hello\n")
             self.announce(s, harness.windows_path(note))
-            s.click(s.width // 2, 40, 1)
+            s.click_banner()
             self.assertTrue(s.wait_for(lambda: s.shell_requests(), timeout=10))
             self.assertEqual(s.shell_requests(), [harness.windows_path(note)])
             self.assertTrue(s.wait_for(lambda: s.banner_gone(), timeout=5))
 
             self.announce(s, "C:\\no\\such\\file.txt")
-            s.click(s.width // 2, 40, 1)
+            s.click_banner()
             boxes = s.wait_for(lambda: s.windows("^Tamberlyn Wendora 2002$"), timeout=15)
             self.assertTrue(boxes, "no warning for a missing path")
             self.assertTrue(s.dismiss("^Tamberlyn Wendora 2002$"))
@@ -116,7 +116,7 @@ class Watch(unittest.TestCase):
             with open(script, "w", encoding="ascii") as f:
                 f.write("echo ran > %s\r\n" % harness.windows_path(ran))
             self.announce(s, harness.windows_path(script))
-            s.click(s.width // 2, 40, 1)
+            s.click_banner()
             # The shell's folder window (Wine's explorer) opens on its folder.
             self.assertTrue(s.wait_for(lambda: s.processes_naming(harness.windows_path(folder)),
                                        timeout=15), "the folder was not shown")

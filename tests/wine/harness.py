@@ -354,6 +354,15 @@ class WineSession:
     def banner_gone(self):
         return self.pixel(self.grab(), self.BANNER_FRAME + 2, self.BANNER_FRAME) != self.WHITE
 
+    # A left click on the banner within half a second of its arrival does
+    # not run it (it may have been meant for what stood there before).
+    CLICK_PROTECTION = 0.5
+
+    def click_banner(self, button=1):
+        """Clicks the banner as a user does, once it has stood for a moment."""
+        time.sleep(self.CLICK_PROTECTION + 0.1)
+        self.click(self.width // 2, 40, button)
+
     def cancel_banner(self, timeout=10):
         """Right-clicks the banner; whether it went away."""
         self.click(self.width // 2, 40, 3)

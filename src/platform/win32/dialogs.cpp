@@ -39,6 +39,7 @@ ControlStyle StyleOf(platform::ControlKind kind) {
     case K::kDefaultButton:
       return {L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
     case K::kCancelButton:
+    case K::kButton:
       return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
   }
   return {L"STATIC", 0, 0};
@@ -69,7 +70,7 @@ int ShiftState() {
 
 Win32DialogControl::Win32DialogControl(Win32Dialog& dialog, const platform::ControlDesign& design,
                                        int id, HFONT font)
-    : dialog_(dialog), kind_(design.kind), bounds_(design.bounds) {
+    : dialog_(dialog), kind_(design.kind), group_(design.group), bounds_(design.bounds) {
   ControlStyle style = StyleOf(design.kind);
   window_ = MakeWindow(style.ex_style, style.window_class, Widen(design.caption),
                        WS_CHILD | WS_VISIBLE | style.style, dialog.scale().ToPixels(bounds_),
@@ -101,7 +102,7 @@ void Win32DialogControl::SetValue(int value) {
   value_ = value;
   const WPARAM state = value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED;
   if (kind_ == platform::ControlKind::kOptionButton && value == 1) {
-    dialog_.ClearOptions();  // one option of the group at a time
+    dialog_.ClearOptions(group_);  // one option of the group at a time
   }
   ::SendMessageW(window_.get(), BM_SETCHECK, state, 0);
 }
@@ -110,6 +111,10 @@ void Win32DialogControl::SetBackColor(platform::Color color) {
   back_color_ = color;
   brush_.reset(::CreateSolidBrush(ToColorRef(color)));
   ::InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Win32DialogControl::SetEnabled(bool enabled) {
+  ::EnableWindow(window_.get(), enabled ? TRUE : FALSE);
 }
 
 void Win32DialogControl::SetFocus() {
@@ -198,23 +203,23 @@ platform::DialogControl& Win32Dialog::AddControl(const platform::ControlDesign& 
     id = IDCANCEL;  // Esc
   }
   auto control = std::make_unique<Win32DialogControl>(*this, design, id, font_.get());
-  // Each control starts a group of its own, but the option buttons form one.
+  // Each control starts a group of its own, but the option buttons of one
+  // group, which follow each other, form one.
+  const bool option = design.kind == platform::ControlKind::kOptionButton;
   LONG_PTR style = ::GetWindowLongPtrW(control->window(), GWL_STYLE);
-  if (design.kind != platform::ControlKind::kOptionButton || first_option_) {
+  if (!option || last_option_group_ != design.group) {
     style |= WS_GROUP;
   }
-  if (design.kind == platform::ControlKind::kOptionButton) {
-    first_option_ = false;
-  }
+  last_option_group_ = option ? std::optional<int>(design.group) : std::nullopt;
   ::SetWindowLongPtrW(control->window(), GWL_STYLE, style);
   Win32DialogControl& added = *control;
   controls_[id] = std::move(control);
   return added;
 }
 
-void Win32Dialog::ClearOptions() {
+void Win32Dialog::ClearOptions(int group) {
   for (const auto& [id, control] : controls_) {
-    if (control->kind() == platform::ControlKind::kOptionButton) {
+    if (control->kind() == platform::ControlKind::kOptionButton && control->group() == group) {
       ::SendMessageW(control->window(), BM_SETCHECK, BST_UNCHECKED, 0);
     }
   }

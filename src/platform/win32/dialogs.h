@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,9 +29,11 @@ class Win32DialogControl final : public platform::DialogControl {
   platform::Color BackColor() const override { return back_color_; }
   void SetBackColor(platform::Color color) override;
   void SetFocus() override;
+  void SetEnabled(bool enabled) override;
 
   HWND window() const { return window_.get(); }
   platform::ControlKind kind() const { return kind_; }
+  int group() const { return group_; }
   HBRUSH background() const { return brush_.get(); }
   // The control's notification: does what a click does.
   void Notify(WORD code);
@@ -40,6 +43,7 @@ class Win32DialogControl final : public platform::DialogControl {
  private:
   Win32Dialog& dialog_;
   platform::ControlKind kind_;
+  int group_;                // of an option button
   platform::Bounds bounds_;  // in twips
   UniqueWindow window_;
   platform::Color back_color_ = 0xFFFFFF;
@@ -62,7 +66,8 @@ class Win32Dialog final : public platform::Dialog {
 
   HWND window() const { return window_.get(); }
   const Scale& scale() const { return scale_; }
-  void ClearOptions();
+  // Clears the option buttons of the group.
+  void ClearOptions(int group);
   void RememberFocus(HWND control) { focus_ = control; }
   // A key was released in the dialog or one of its controls; its handling
   // waits for the message loop.
@@ -80,7 +85,7 @@ class Win32Dialog final : public platform::Dialog {
   std::wstring font_name_;
   UniqueFont font_;
   int next_id_ = 100;
-  bool first_option_ = true;
+  std::optional<int> last_option_group_;  // of the control added last, an option button
   std::map<int, std::unique_ptr<Win32DialogControl>> controls_;
   HWND focus_ = nullptr;  // the control that had the focus last
 };

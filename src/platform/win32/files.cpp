@@ -7,30 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/win32/paths.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_platform.h"
 
 namespace wendora::win32 {
 namespace {
-
-// The path as the system's file functions take it at any length: made
-// absolute, then written in the "\\?\" form, which has no length limit but
-// is taken literally (so it is made absolute first).
-std::wstring ExtendedPath(const std::wstring& path) {
-  std::wstring full = path;
-  if (const DWORD needed = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr); needed != 0) {
-    full.assign(needed, L'\0');
-    full.resize(::GetFullPathNameW(path.c_str(), needed, full.data(), nullptr));
-  }
-  if (full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0) {
-    return full;
-  }
-  if (full.rfind(L"\\\\", 0) == 0) {
-    return L"\\\\?\\UNC\\" + full.substr(2);  // \\server\share\...
-  }
-  return L"\\\\?\\" + full;
-}
 
 // A new, empty file beside the target, with a name of its own.
 std::optional<std::wstring> NewFileBeside(const std::wstring& target) {

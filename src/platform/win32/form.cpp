@@ -12,7 +12,9 @@ constexpr wchar_t kFormClass[] = L"TWendoraForm";
 // The banner's frame: a fixed dialog frame without a title bar; a tool
 // window, so that it has no taskbar button.
 constexpr DWORD kFormStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
-constexpr DWORD kFormExStyle = WS_EX_TOOLWINDOW;
+// A tool window, so that it has no taskbar button; it never takes the
+// keyboard from the window the user types in, not even when clicked.
+constexpr DWORD kFormExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
 
 }  // namespace
 
@@ -165,7 +167,8 @@ bool Win32Form::Visible() const {
 
 void Win32Form::SetTopmost() {
   // The result is not examined: a failure leaves the window where it was.
-  ::SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+  ::SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
 void Win32Form::SetText(std::string_view text) {
@@ -187,6 +190,20 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
   if (message == WM_GETOBJECT) {
     return AnswerAccessibilityRequest(window_.get(), wparam, lparam);
+  }
+  if (message == WM_MOUSEACTIVATE) {
+    return MA_NOACTIVATE;  // a click on the banner leaves the keyboard where it is
+  }
+  if (message == WM_QUERYENDSESSION) {
+    return TRUE;  // the session may end: the program saves when it does
+  }
+  if (message == WM_ENDSESSION) {
+    // Log-off, shut-down, restart, or an installer closing the program
+    // (ENDSESSION_CLOSEAPP): the process may end as soon as this returns.
+    if (wparam != FALSE && on_session_ending) {
+      on_session_ending();
+    }
+    return 0;
   }
   if (message == kDpiChangedMessage) {
     // The owner lays the window out anew; the suggested rectangle is not

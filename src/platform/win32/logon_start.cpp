@@ -21,28 +21,8 @@ constexpr wchar_t kApprovedKey[] =
 constexpr BYTE kTurnedOffBit = 0x01;
 constexpr BYTE kTurnedOn[12] = {0x02};
 
-// The system's description of the error, as it gives it; empty when it has
-// none.
-std::wstring SystemMessage(LSTATUS status) {
-  wchar_t* text = nullptr;
-  const DWORD length = ::FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  const UniqueLocalMemory buffer(text);
-  return length != 0 ? std::wstring(text, length) : std::wstring();
-}
-
 [[noreturn]] void RaiseSystemError(LSTATUS status) {
-  std::wstring message = SystemMessage(status);
-  while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n')) {
-    message.pop_back();
-  }
-  if (message.empty()) {
-    wchar_t number[32];
-    ::wsprintfW(number, L"Error %ld", static_cast<long>(status));
-    message = number;
-  }
-  throw RuntimeError(kErrPathFileAccess, Narrow(message));
+  throw RuntimeError(kErrPathFileAccess, SystemMessage(static_cast<unsigned long>(status)));
 }
 
 void Check(LSTATUS status) {

@@ -227,6 +227,15 @@ void Win32Label::SetForeColor(platform::TextColor color) {
   Invalidate();
 }
 
+double Win32Label::TextWidth(std::string_view text) const {
+  const std::wstring wide = Widen(text);
+  const ScreenDc screen;
+  const SelectObjectScope select(screen.get(), font_.get());
+  SIZE size{};
+  ::GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+  return size.cx * owner_.scale().TwipsPerPixelX();
+}
+
 void Win32Label::Draw(HDC dc) const {
   // Centred, wrapped at word boundaries, clipped to the label's own box; an
   // ampersand is shown as it is, not taken as an access-key marker.

@@ -29,6 +29,7 @@ class Win32Label final : public platform::Label {
   void SetWidth(double width) override;
   void SetFontUnderline(bool underline) override;
   void SetForeColor(platform::TextColor color) override;
+  double TextWidth(std::string_view text) const override;
 
   RECT rect() const { return rect_; }
   void Draw(HDC dc) const;

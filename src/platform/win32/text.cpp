@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/unique_handle.h"
+
 namespace wendora::win32 {
 
 std::wstring Widen(std::string_view utf8) {
@@ -25,6 +27,23 @@ std::string Narrow(std::wstring_view wide) {
   std::string utf8(static_cast<std::size_t>(length), '\0');
   ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
   return utf8;
+}
+
+std::string SystemMessage(unsigned long error) {
+  wchar_t* text = nullptr;
+  const DWORD length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const UniqueLocalMemory buffer(text);
+  std::wstring message = length != 0 ? std::wstring(text, length) : std::wstring();
+  while (!message.empty() &&
+         (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' ')) {
+    message.pop_back();
+  }
+  if (message.empty()) {
+    return "Error " + std::to_string(error);
+  }
+  return Narrow(message);
 }
 
 }  // namespace wendora::win32

@@ -17,8 +17,10 @@
 #include "platform/win32/clipboard_listener.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/form.h"
+#include "platform/win32/global_keys.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/notify_icon.h"
+#include "platform/win32/opening.h"
 #include "platform/win32/text.h"
 #include "platform/win32/timer.h"
 
@@ -211,22 +213,8 @@ void Win32Platform::OpenWithShell(platform::Handle owner, std::string_view file)
   ::ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", Widen(file).c_str(), L"", L"", SW_SHOW);
 }
 
-void Win32Platform::ShowInFolder(platform::Handle owner, std::string_view path) {
-  InitializeCom();
-  const std::wstring wide = Widen(path);
-  PIDLIST_ABSOLUTE item = nullptr;
-  bool shown = false;
-  if (SUCCEEDED(::SHParseDisplayName(wide.c_str(), nullptr, &item, 0, nullptr))) {
-    shown = SUCCEEDED(::SHOpenFolderAndSelectItems(item, 0, nullptr, 0));
-    ::CoTaskMemFree(item);
-  }
-  if (!shown) {
-    // Explorer does the same when asked on its command line. Its answer is
-    // not examined.
-    const std::wstring arguments = L"/select,\"" + wide + L"\"";
-    ::ShellExecuteW(reinterpret_cast<HWND>(owner), nullptr, L"explorer.exe", arguments.c_str(),
-                    nullptr, SW_SHOW);
-  }
+std::unique_ptr<platform::Opening> Win32Platform::StartOpening(platform::OpenRequest request) {
+  return std::make_unique<Win32Opening>(std::move(request));
 }
 
 std::string Win32Platform::ProgramFileExtensions() {
@@ -239,37 +227,42 @@ std::string Win32Platform::ProgramFileExtensions() {
   return Narrow(value);
 }
 
-bool Win32Platform::UserIsBusyFullScreen() {
+bool Win32Platform::SystemSaysUserIsBusy() {
   QUERY_USER_NOTIFICATION_STATE state{};
-  if (SUCCEEDED(::SHQueryUserNotificationState(&state)) &&
-      (state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN ||
-       state == QUNS_PRESENTATION_MODE)) {
-    return true;
-  }
+  return SUCCEEDED(::SHQueryUserNotificationState(&state)) &&
+         (state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN ||
+          state == QUNS_PRESENTATION_MODE);
+}
+
+std::optional<platform::ForegroundWindow> Win32Platform::ForegroundWindowShape() {
   HWND foreground = ::GetForegroundWindow();
-  if (foreground == nullptr || foreground == ::GetShellWindow() ||
-      foreground == ::GetDesktopWindow()) {
-    return false;
+  if (foreground == nullptr) {
+    return std::nullopt;
   }
+  platform::ForegroundWindow shape;
   // The desktop and the taskbar cover their monitor too, but are no program.
   wchar_t name[64] = {};
   ::GetClassNameW(foreground, name, static_cast<int>(std::size(name)));
+  shape.shell = foreground == ::GetShellWindow() || foreground == ::GetDesktopWindow();
   for (const wchar_t* shell :
        {L"Progman", L"WorkerW", L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd"}) {
-    if (std::wcscmp(name, shell) == 0) {
-      return false;
-    }
+    shape.shell = shape.shell || std::wcscmp(name, shell) == 0;
   }
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   RECT window{};
-  if (!::GetWindowRect(foreground, &window) ||
-      !::GetMonitorInfoW(::MonitorFromWindow(foreground, MONITOR_DEFAULTTONEAREST), &info)) {
-    return false;
+  if (::GetWindowRect(foreground, &window) &&
+      ::GetMonitorInfoW(::MonitorFromWindow(foreground, MONITOR_DEFAULTTONEAREST), &info)) {
+    const RECT& monitor = info.rcMonitor;
+    shape.covers_monitor = window.left <= monitor.left && window.top <= monitor.top &&
+                           window.right >= monitor.right && window.bottom >= monitor.bottom;
   }
-  const RECT& monitor = info.rcMonitor;
-  return window.left <= monitor.left && window.top <= monitor.top &&
-         window.right >= monitor.right && window.bottom >= monitor.bottom;
+  const LONG_PTR style = ::GetWindowLongPtrW(foreground, GWL_STYLE);
+  const LONG_PTR ex_style = ::GetWindowLongPtrW(foreground, GWL_EXSTYLE);
+  shape.caption = (style & WS_DLGFRAME) != 0;
+  shape.window_edge = (ex_style & WS_EX_WINDOWEDGE) != 0;
+  shape.tool_window = (ex_style & WS_EX_TOOLWINDOW) != 0;
+  return shape;
 }
 
 std::optional<platform::HighContrastColors> Win32Platform::HighContrast() {
@@ -288,6 +281,10 @@ std::unique_ptr<platform::Form> Win32Platform::CreateForm(const platform::FormDe
 
 std::unique_ptr<platform::Timer> Win32Platform::CreateTimer(int interval_ms) {
   return std::make_unique<Win32Timer>(interval_ms);
+}
+
+std::unique_ptr<platform::GlobalKeys> Win32Platform::CreateGlobalKeys() {
+  return std::make_unique<Win32GlobalKeys>();
 }
 
 std::unique_ptr<platform::NotifyIcon> Win32Platform::CreateNotifyIcon(std::string_view tip) {

@@ -39,13 +39,15 @@ class Win32Platform final : public platform::Platform {
   std::unique_ptr<platform::ClipboardListener> ListenToClipboard() override;
   void SetMousePointer(platform::MousePointer pointer) override;
   void OpenWithShell(platform::Handle owner, std::string_view file) override;
-  void ShowInFolder(platform::Handle owner, std::string_view path) override;
+  std::unique_ptr<platform::Opening> StartOpening(platform::OpenRequest request) override;
   std::string ProgramFileExtensions() override;
   bool PathExists(const std::string& path) override;
-  bool UserIsBusyFullScreen() override;
+  std::optional<platform::ForegroundWindow> ForegroundWindowShape() override;
+  bool SystemSaysUserIsBusy() override;
   std::optional<platform::HighContrastColors> HighContrast() override;
   std::unique_ptr<platform::Form> CreateForm(const platform::FormDesign& design) override;
   std::unique_ptr<platform::Timer> CreateTimer(int interval_ms) override;
+  std::unique_ptr<platform::GlobalKeys> CreateGlobalKeys() override;
   std::unique_ptr<platform::NotifyIcon> CreateNotifyIcon(std::string_view tip) override;
   std::unique_ptr<platform::Dialog> CreateDialogWindow(
       const platform::DialogDesign& design) override;
