@@ -49,6 +49,7 @@ AddressView ViewAddress(std::string_view address) {
   view.has_user_info = parts.has_user_info;
   view.punycode = host.punycode;
   view.latin_with_lookalikes = host.latin_with_lookalikes;
+  view.broken_host = host.broken;
   std::string front = std::string(parts.scheme) + "://";
   view.display = front + host.shown + std::string(parts.port);
   view.front = view.display.size();

@@ -31,6 +31,7 @@ struct AddressView {
   bool has_user_info = false;
   bool punycode = false;               // the host shows as Punycode
   bool latin_with_lookalikes = false;  // see HostView
+  bool broken_host = false;            // see HostView
 };
 
 AddressView ViewAddress(std::string_view address);

@@ -69,7 +69,7 @@ Classification Address(ClipTextKind kind, std::string_view front, std::string_vi
   address.reserve(front.size() + text.size());
   address.append(front).append(text);
   AddressView view = ViewAddress(address);
-  if (!FitsTheShell(view.target)) {
+  if (view.broken_host || !FitsTheShell(view.target)) {
     return {};
   }
   Classification c;
@@ -144,9 +144,8 @@ Classification Command(ClipTextKind kind, std::int32_t wait_time = 0) {
   return c;
 }
 
-}  // namespace
-
-std::string_view WithoutEnds(std::string_view text) {
+// The text without blanks at either end.
+std::string_view WithoutBlanks(std::string_view text) {
   std::size_t begin = std::string_view::npos;
   std::size_t end = 0;
   for (std::size_t pos = 0; pos < text.size();) {
@@ -160,10 +159,16 @@ std::string_view WithoutEnds(std::string_view text) {
   if (begin == std::string_view::npos) {
     return {};
   }
-  text = text.substr(begin, end - begin);
+  return text.substr(begin, end - begin);
+}
+
+}  // namespace
+
+std::string_view WithoutEnds(std::string_view text) {
+  text = WithoutBlanks(text);
   if (text.size() >= 2 && ((text.front() == '"' && text.back() == '"') ||
                            (text.front() == '<' && text.back() == '>'))) {
-    text = text.substr(1, text.size() - 2);
+    text = WithoutBlanks(text.substr(1, text.size() - 2));
   }
   return text;
 }

@@ -67,7 +67,7 @@ Classification ClassifyClipboardText(std::string_view text, const RecognitionRul
 
 // The text without blanks, tabs, line breaks, no-break and ideographic
 // spaces at either end, then without one pair of double quotes or angle
-// brackets around it.
+// brackets around it and the blanks inside them.
 std::string_view WithoutEnds(std::string_view text);
 
 // Whether the text holds a control character (a line break, a tab) or an

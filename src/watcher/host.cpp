@@ -284,10 +284,15 @@ HostView ViewHost(std::string_view host) {
   const std::vector<std::vector<std::uint32_t>> labels = Labels(host);
   for (const auto& label : labels) {
     Scripts scripts;
+    bool ascii = true;
+    bool name = true;
     for (const std::uint32_t c : label) {
       scripts.Add(ScriptOf(c));
       whole.Add(ScriptOf(c));
+      ascii = ascii && c < 0x80;
+      name = name && IsNameCharacter(c);
     }
+    view.broken = view.broken || (!ascii && !name);
     all_as_they_are = all_as_they_are && ShowsAsItIs(scripts);
   }
   view.latin_with_lookalikes =

@@ -47,6 +47,10 @@ struct HostView {
   // Latin letters beside Cyrillic or Greek ones anywhere in the name: the
   // mix that lookalike names use ("аpple.com" with a Cyrillic "а").
   bool latin_with_lookalikes = false;
+  // A label in other characters than ASCII holds one that no name holds
+  // (punctuation, symbols): no browser would go there, and its Punycode
+  // would be no name either.
+  bool broken = false;
 };
 
 // How a host (without port or brackets) is shown. Labels are separated by

@@ -1,12 +1,19 @@
 // Fuzzes the recognition of clipboard text: the whole input is the text, valid
-// UTF-8 or not. Whatever the text, a web address or path opens the whole text,
-// at most with "h", "ht" or "http://" put in front; a command word or
-// unrecognised text has no target.
-//
-// For valid UTF-8 text short enough that its target fits in any Windows
-// command line, the kind, target and mode also follow the table of what the
-// program recognises, checked in its order (and whether an address or path
-// waits for a click).
+// UTF-8 or not, recognised by both rules for texts with a slash. Whatever the
+// text:
+//   - a command word is recognised exactly as it stands, whole and in its
+//     letter case, and no other kind has a command word's value;
+//   - an address or path has a target and a display free of control,
+//     invisible and direction characters, at most as long as the shell can
+//     open, a display that shows no user name, and a front that lies in it;
+//   - the target of an address or path, copied again, is recognised as the
+//     same address or path, and a plain http(s) address may run by itself
+//     only when it is shown as it opens;
+//   - a text with a slash, without a scheme or a path's shape, is a loose
+//     address by the original rule whenever it holds no hidden characters
+//     and its front is no name in other characters broken by punctuation.
+// For valid UTF-8 text the front of an address is what the banner shows of
+// its host.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +23,8 @@
 #include <string_view>
 
 #include "base/number.h"
+#include "base/text.h"
+#include "watcher/address.h"
 #include "watcher/classify.h"
 
 namespace {
@@ -103,100 +112,88 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
-struct Expected {
-  ClipTextKind kind;
-  std::string target;
-  ModeRule mode;
-};
-
-// What the program recognises, for valid UTF-8 text.
-Expected Recognise(std::string_view text) {
-  const std::string whole(text);
-  constexpr auto kDefault = ModeRule::FollowDefaultAction;
-  constexpr auto kClick = ModeRule::AlwaysClick;
-  if (StartsWithAnyCase(text, "http://") || StartsWithAnyCase(text, "https://")) {
-    return {ClipTextKind::Url, whole, kDefault};
+// Whether the text starts with a scheme (or "www."), whose own rules come
+// before those of loose addresses.
+bool HasScheme(std::string_view text) {
+  for (const char* front : {"file:", "http://", "https://", "ttp://", "ttps://", "tp://", "tps://",
+                            "www."}) {
+    if (StartsWithAnyCase(text, front)) {
+      return true;
+    }
   }
-  if (StartsWithAnyCase(text, "ttp://") || StartsWithAnyCase(text, "ttps://")) {
-    return {ClipTextKind::Url, "h" + whole, kDefault};
-  }
-  if (StartsWithAnyCase(text, "tp://") || StartsWithAnyCase(text, "tps://")) {
-    return {ClipTextKind::Url, "ht" + whole, kClick};
-  }
-  if (StartsWithAnyCase(text, "www.")) {
-    return {ClipTextKind::Url, "http://" + whole, kDefault};
-  }
-  // Any one character, then ":\".
-  if (!text.empty() && text.substr(Utf8Length(text, 0), 2) == ":\\") {
-    return {ClipTextKind::Path, whole, kClick};
-  }
-  if (text.find('/') != std::string_view::npos) {
-    return {ClipTextKind::LooseUrl, "http://" + whole, kClick};
-  }
-  if (text.substr(0, wendora::kWaitTimeCommand.size()) == wendora::kWaitTimeCommand) {
-    const bool fits =
-        wendora::Int32Value(text.substr(wendora::kWaitTimeCommand.size())).has_value();
-    return {fits ? ClipTextKind::WaitTimeCommand : ClipTextKind::IgnoredCommand, {}, kDefault};
-  }
-  if (text == wendora::kChangeSettingCommand) {
-    return {ClipTextKind::ChangeSettingCommand, {}, kDefault};
-  }
-  if (text == wendora::kExitCommand) {
-    return {ClipTextKind::ExitCommand, {}, kDefault};
-  }
-  if (text == wendora::kPauseCommand) {
-    return {ClipTextKind::PauseCommand, {}, kDefault};
-  }
-  if (text == wendora::kResumeCommand) {
-    return {ClipTextKind::ResumeCommand, {}, kDefault};
-  }
-  return {ClipTextKind::NotRecognised, {}, ModeRule::None};
+  return false;
 }
 
-// A target of at most this many bytes has at most as many UTF-16 units, so
-// it is never too long to open.
-constexpr std::size_t kShortTargetBytes = 32767;
+bool IsCommandWord(std::string_view text) {
+  return text == wendora::kChangeSettingCommand || text == wendora::kExitCommand ||
+         text == wendora::kPauseCommand || text == wendora::kResumeCommand ||
+         text.substr(0, wendora::kWaitTimeCommand.size()) == wendora::kWaitTimeCommand;
+}
+
+bool IsAddressOrPath(ClipTextKind kind) {
+  return kind == ClipTextKind::Url || kind == ClipTextKind::Path || kind == ClipTextKind::LooseUrl;
+}
+
+void Check(std::string_view text, const wendora::RecognitionRules& rules) {
+  const wendora::Classification got = wendora::ClassifyClipboardText(text, rules);
+  if (!IsAddressOrPath(got.kind)) {
+    if (!got.target.empty() || !got.display.empty()) {
+      Fail("a command word or unrecognised text has a target", got);
+    }
+    const bool command = got.kind != ClipTextKind::NotRecognised;
+    if (command != IsCommandWord(text)) {
+      Fail("a command word not as it stands", got);
+    }
+    if ((got.kind == ClipTextKind::WaitTimeCommand) !=
+        (IsCommandWord(text) && text.substr(0, wendora::kWaitTimeCommand.size()) ==
+                                    wendora::kWaitTimeCommand &&
+         wendora::Int32Value(text.substr(wendora::kWaitTimeCommand.size())).has_value())) {
+      Fail("a wait-time command not as its number says", got);
+    }
+    // A text with a slash and no hidden characters is an address by the
+    // original rule, unless it has a scheme that makes it none, is a
+    // network path of a kind that is refused, or its front is a name in
+    // other characters broken by punctuation.
+    const std::string_view trimmed = wendora::WithoutEnds(text);
+    if (rules.any_text_with_slash && trimmed.find('/') != std::string_view::npos &&
+        !wendora::HoldsHiddenCharacters(trimmed) && !HasScheme(trimmed) &&
+        trimmed.substr(0, 2) != "\\\\" && IsValidUtf8(trimmed) && trimmed.size() < 30000 &&
+        !wendora::ViewAddress("http://" + std::string(trimmed)).broken_host) {
+      Fail("a text with a slash is no address by the original rule", got);
+    }
+    return;
+  }
+  if (got.wait_time != 0 || got.target.empty() || got.display.empty()) {
+    Fail("an address or path without its target", got);
+  }
+  if (wendora::HoldsHiddenCharacters(got.target) || wendora::HoldsHiddenCharacters(got.display)) {
+    Fail("a hidden character in what is opened or shown", got);
+  }
+  if (wendora::Utf16Length(got.target) > wendora::kMaxTargetUnits ||
+      got.display_front > got.display.size()) {
+    Fail("a target too long or a front beyond the display", got);
+  }
+  if (got.kind != ClipTextKind::Path && wendora::SplitAddress(got.display).has_user_info) {
+    Fail("a user name shown", got);
+  }
+  if (got.mode == ModeRule::FollowDefaultAction &&
+      (got.kind != ClipTextKind::Url || got.has_user_info || got.display != got.target)) {
+    Fail("runs by itself although it is not shown as it opens", got);
+  }
+  const wendora::Classification again = wendora::ClassifyClipboardText(got.target, rules);
+  const bool same_kind = got.kind == ClipTextKind::Path ? again.kind == ClipTextKind::Path
+                                                        : again.kind == ClipTextKind::Url;
+  if (!same_kind || again.target != got.target) {
+    Fail("the target copied again is another address or path", got);
+  }
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   g_text = text;
-  const wendora::Classification got = wendora::ClassifyClipboardText(text);
-
-  switch (got.kind) {
-    case ClipTextKind::Url:
-    case ClipTextKind::Path:
-    case ClipTextKind::LooseUrl: {
-      const std::string_view target = got.target;
-      const std::size_t front = target.size() - std::min(target.size(), text.size());
-      const std::string_view prefix = target.substr(0, front);
-      if (target.size() < text.size() || target.substr(front) != text ||
-          !(prefix.empty() || prefix == "h" || prefix == "ht" || prefix == "http://")) {
-        Fail("the target is not the whole text behind \"\", \"h\", \"ht\" or \"http://\"", got);
-      }
-      break;
-    }
-    default:
-      if (!got.target.empty()) {
-        Fail("a command word or unrecognised text has a target", got);
-      }
-      break;
-  }
-
-  if (size + 7 <= kShortTargetBytes && IsValidUtf8(text)) {
-    const Expected expected = Recognise(text);
-    if (got.kind != expected.kind) {
-      Fail("not the kind the table gives", got);
-    }
-    if (got.target != expected.target) {
-      Fail("not the target the table gives", got);
-    }
-    // Whether an address or path waits for a click; the mode of anything
-    // else is not the table's business.
-    if (!expected.target.empty() && got.mode != expected.mode) {
-      Fail("not the mode the table gives", got);
-    }
-  }
+  Check(text, wendora::RecognitionRules{false});
+  Check(text, wendora::RecognitionRules{true});
   return 0;
 }

@@ -51,6 +51,7 @@ TEST(Classify, WebAddressesAndTheirRepairs) {
       {"ttps://host", Url, "https://host", Default},
       {"tps://host", Url, "https://host", Click},
       {"http://host\r\nsecond line", Nothing, "", NoMode},  // two lines are no one address
+      {"http://\xD0\xB0pple\xEF\xBC\x9A.com/", Nothing, "", NoMode},  // a full-width colon
       {"http://日本.jp/ページ", Url, "http://日本.jp/ページ", Default},
       // Nothing after the front is still an address.
       {"www.", Url, "http://www.", Default},
@@ -140,6 +141,7 @@ TEST(Classify, TheEndsOfACopyComeOff) {
       {"\"C:\\Users\\x\\a b.txt\"", Path, "C:\\Users\\x\\a b.txt", Click},
       {" \"C:\\x\" \r\n", Path, "C:\\x", Click},
       {"C:\\x\n", Path, "C:\\x", Click},
+      {"\" C:\\x \"", Path, "C:\\x", Click},  // blanks inside the quotes too
       // One pair only, and only a pair.
       {"\"\"C:\\x\"\"", Nothing, "", NoMode},
       {"\"C:\\x", Nothing, "", NoMode},

@@ -167,6 +167,11 @@ TEST(Host, MixedScriptsShowAsPunycode) {
   EXPECT_TRUE(ViewHost("παράδειγμα.com").latin_with_lookalikes);
   EXPECT_FALSE(ViewHost("παράδειγμα.com").punycode);
   EXPECT_TRUE(ViewHost("\xE0\xAE\x85\xE0\xB0\x85.in").punycode);  // Tamil with Telugu
+  // A label in other characters with punctuation in it is no name at all.
+  EXPECT_TRUE(ViewHost("\xD0\xB0pple!.com").broken);
+  EXPECT_TRUE(ViewHost("[::1\xD0\xB0]").broken);
+  EXPECT_FALSE(ViewHost("a!b.com").broken);  // ASCII is left to the browser
+  EXPECT_FALSE(ViewHost("日本.jp").broken);
 }
 
 TEST(Host, WhatCanBeAHost) {
