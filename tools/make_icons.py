@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draws the program's icons: a small banner on its white-to-green gradient
 with a blue underlined address on it, at 16, 32 and 48 pixels, and writes
-them as .ico files of 32-bit images (with an AND mask, as older Windows
-versions expect). Run it again after changing the drawing; the .ico files
+them as .ico files of 256-colour or 32-bit images (with an AND mask, as
+older Windows versions expect). Run it again after changing the drawing; the .ico files
 are kept in the repository so that every compiler can build the program."""
 import struct
 import sys
@@ -50,10 +50,27 @@ def draw(size):
     return pixels
 
 
-def image_data(pixels):
+def image_data(pixels, bits=32):
+    """A 32-bit image, or one of 256 colours (a palette, then an index a
+    pixel), whose transparent pixels only the mask tells."""
     size = len(pixels)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    colour = b"".join(bytes((b, g, r, a)) for row in reversed(pixels) for (r, g, b, a) in row)
+    if bits == 32:
+        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+        colour = b"".join(bytes((b, g, r, a)) for row in reversed(pixels) for (r, g, b, a) in row)
+    else:
+        palette = sorted({(r, g, b) for row in pixels for (r, g, b, a) in row if a})
+        palette = [(0, 0, 0)] + [c for c in palette if c != (0, 0, 0)]
+        assert len(palette) <= 256, "more colours than a palette holds"
+        index = {c: i for i, c in enumerate(palette)}
+        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 8, 0, 0, 0, 0, 256, 0)
+        table = b"".join(bytes((b, g, r, 0)) for (r, g, b) in palette)
+        table += bytes(4 * (256 - len(palette)))
+        stride = ((size + 3) // 4) * 4
+        rows = bytearray()
+        for row in reversed(pixels):
+            line = bytes(index[(r, g, b)] if a else 0 for (r, g, b, a) in row)
+            rows += line + bytes(stride - len(line))
+        colour = table + bytes(rows)
     mask_stride = ((size + 31) // 32) * 4
     mask = bytearray()
     for row in reversed(pixels):
@@ -65,12 +82,12 @@ def image_data(pixels):
     return header + colour + bytes(mask)
 
 
-def write_ico(path, sizes):
-    images = [image_data(draw(s)) for s in sizes]
+def write_ico(path, sizes, bits=32):
+    images = [image_data(draw(s), bits) for s in sizes]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, data in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, bits, len(data), offset)
         offset += len(data)
     with open(path, "wb") as f:
         f.write(out + b"".join(images))
@@ -78,5 +95,8 @@ def write_ico(path, sizes):
 
 if __name__ == "__main__":
     folder = sys.argv[1] if len(sys.argv) > 1 else "src/platform/win32/res"
-    write_ico(folder + "/TWendora.ico", [16, 32, 48])
+    # The program's icon in 256 colours, as designed, which keeps the
+    # executable small; the tray's small one in 32 bits, whose greyed copy
+    # is made from its pixels.
+    write_ico(folder + "/TWendora.ico", [16, 32, 48], bits=8)
     write_ico(folder + "/tray.ico", [16])

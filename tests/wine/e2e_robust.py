@@ -66,6 +66,7 @@ class Robust(unittest.TestCase):
             report("left click to opening while the owner hangs: %.2f s"
                    % (time.monotonic() - started))
             self.assertIsNone(owner.poll(), "the owner should still hang")
+            self.assertTrue(s.wait_for(s.banner_gone, timeout=10))
             # Once it answers, its text is read and announced.
             self.assertTrue(s.wait_for(lambda: s.banner_up(), timeout=40),
                             "the promised text was never announced")

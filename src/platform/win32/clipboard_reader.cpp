@@ -3,28 +3,23 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
 #include <cstring>
 #include <exception>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "base/path.h"
 #include "base/runtime_error.h"
 #include "platform/win32/text.h"
+#include "platform/win32/threads.h"
 #include "platform/win32/unique_handle.h"
 
 namespace wendora::win32 {
 namespace {
 
-using namespace std::chrono_literals;
-
 // How long a read that has just been asked for may keep the user interface
 // waiting; a read already under way is only looked at.
-constexpr auto kFirstWait = 100ms;
+constexpr DWORD kFirstWaitMs = 100;
 // How long the owner of the clipboard has to answer before it counts as not
 // answering, and how long to wait before asking it again.
 constexpr UINT kOwnerAnswerMs = 200;
@@ -82,9 +77,9 @@ struct ClipboardReader::Shared {
   explicit Shared(Converter converter) : convert(std::move(converter)) {}
 
   const Converter convert;
-  std::mutex mutex;
-  std::condition_variable wake;  // a read was asked for, or the reader ends
-  std::condition_variable done;  // a read has ended
+  Lock mutex;
+  Condition wake;  // a read was asked for, or the reader ends
+  Condition done;  // a read has ended
   bool requested = false;
   bool busy = false;
   bool quit = false;
@@ -98,7 +93,7 @@ struct ClipboardReader::Shared {
   const UINT history_format = ::RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
 
   bool Quitting() {
-    const std::lock_guard lock(mutex);
+    const Held lock(mutex);
     return quit;
   }
 
@@ -191,9 +186,9 @@ struct ClipboardReader::Shared {
   }
 
   void Run() {
-    std::unique_lock lock(mutex);
+    Held lock(mutex);
     for (;;) {
-      wake.wait(lock, [this] { return requested || quit; });
+      wake.WaitFor(lock, INFINITE, [this] { return requested || quit; });
       if (quit) {
         return;
       }
@@ -210,7 +205,7 @@ struct ClipboardReader::Shared {
       lock.lock();
       result = std::move(read);
       busy = false;
-      done.notify_all();
+      done.NotifyAll();
     }
   }
 };
@@ -224,27 +219,27 @@ ClipboardReader::~ClipboardReader() {
   }
   // A read may wait for an owner that never answers: the thread is not
   // waited for, and ends on its own once it is free.
-  const std::lock_guard lock(shared_->mutex);
+  const Held lock(shared_->mutex);
   shared_->quit = true;
-  shared_->wake.notify_all();
+  shared_->wake.NotifyAll();
 }
 
 platform::ClipboardText ClipboardReader::Read() {
   if (!shared_) {
     shared_ = std::make_shared<Shared>(convert_);
-    std::thread([shared = shared_] { shared->Run(); }).detach();
+    StartDetachedThread([shared = shared_] { shared->Run(); });
   }
   const DWORD sequence = ::GetClipboardSequenceNumber();
-  std::unique_lock lock(shared_->mutex);
+  Held lock(shared_->mutex);
   Shared& s = *shared_;
   for (int round = 0; round < 2; ++round) {
     bool asked = false;
     if (!s.result && !s.busy && !s.requested) {
       s.requested = true;
-      s.wake.notify_one();
+      s.wake.NotifyOne();
       asked = true;
     }
-    s.done.wait_for(lock, asked ? kFirstWait : 0ms, [&s] { return s.result.has_value(); });
+    s.done.WaitFor(lock, asked ? kFirstWaitMs : 0, [&s] { return s.result.has_value(); });
     if (!s.result) {
       break;
     }

@@ -7,14 +7,13 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 
 #include "base/path.h"
 #include "platform/win32/paths.h"
 #include "platform/win32/text.h"
+#include "platform/win32/threads.h"
 #include "platform/win32/unique_handle.h"
 
 namespace wendora::win32 {
@@ -117,14 +116,14 @@ platform::OpenOutcome Open(const platform::OpenRequest& request) {
 }  // namespace
 
 struct Win32Opening::Shared {
-  std::mutex mutex;
+  Lock mutex;
   std::optional<platform::OpenOutcome> outcome;
 };
 
 Win32Opening::Win32Opening(platform::OpenRequest request) : shared_(std::make_shared<Shared>()) {
   // The thread is not waited for: it ends on its own once the shell has
   // answered, however long that takes.
-  std::thread([shared = shared_, request = std::move(request)] {
+  StartDetachedThread([shared = shared_, request = std::move(request)] {
     platform::OpenOutcome outcome;
     {
       const ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
@@ -136,13 +135,13 @@ Win32Opening::Win32Opening(platform::OpenRequest request) : shared_(std::make_sh
         outcome.message = SystemMessage(ERROR_NOT_ENOUGH_MEMORY);
       }
     }
-    const std::lock_guard lock(shared->mutex);
+    const Held lock(shared->mutex);
     shared->outcome = std::move(outcome);
-  }).detach();
+  });
 }
 
 std::optional<platform::OpenOutcome> Win32Opening::Outcome() {
-  const std::lock_guard lock(shared_->mutex);
+  const Held lock(shared_->mutex);
   return shared_->outcome;
 }
 

@@ -47,7 +47,7 @@ Scale ScreenScale() {
 
 Scale ScaleOf(HWND window) {
   using GetDpiForWindow = UINT(WINAPI*)(HWND);
-  static const auto get_dpi = User32Function<GetDpiForWindow>("GetDpiForWindow");
+  const auto get_dpi = User32Function<GetDpiForWindow>("GetDpiForWindow");
   const UINT dpi = get_dpi != nullptr ? get_dpi(window) : 0;
   return dpi != 0 ? Scale{dpi, dpi} : ScreenScale();
 }
@@ -55,12 +55,14 @@ Scale ScaleOf(HWND window) {
 Scale ScaleOf(HMONITOR monitor) {
   // Windows 8.1 and later: each monitor has a scale of its own.
   using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-  static const auto get_dpi = [] {
-    HMODULE shcore = ::LoadLibraryW(L"shcore.dll");
-    return shcore != nullptr ? reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void*>(
-                                   ::GetProcAddress(shcore, "GetDpiForMonitor")))
-                             : nullptr;
-  }();
+  HMODULE shcore = ::GetModuleHandleW(L"shcore.dll");
+  if (shcore == nullptr) {
+    shcore = ::LoadLibraryW(L"shcore.dll");  // stays loaded for the next time
+  }
+  const auto get_dpi =
+      shcore != nullptr ? reinterpret_cast<GetDpiForMonitor>(
+                              reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")))
+                        : nullptr;
   UINT x = 0;
   UINT y = 0;
   constexpr int kEffectiveDpi = 0;
@@ -73,7 +75,7 @@ Scale ScaleOf(HMONITOR monitor) {
 
 RECT FrameAround(RECT client, DWORD style, DWORD ex_style, const Scale& scale) {
   using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjust = User32Function<AdjustForDpi>("AdjustWindowRectExForDpi");
+  const auto adjust = User32Function<AdjustForDpi>("AdjustWindowRectExForDpi");
   if (adjust == nullptr || !adjust(&client, style, FALSE, ex_style, scale.dpi_y)) {
     ::AdjustWindowRectEx(&client, style, FALSE, ex_style);
   }
