@@ -102,9 +102,9 @@ std::string_view EnglishText(TextId id) {
     case TextId::kSecondsLabel:
       return "s";
     case TextId::kTopColorLabel:
-      return "&Top colour:";
+      return "&Top color:";
     case TextId::kBottomColorLabel:
-      return "&Bottom colour:";
+      return "&Bottom color:";
     case TextId::kOkButton:
       return "OK";
     case TextId::kCancelButton:

@@ -219,8 +219,39 @@ ProgramFileKinds::ProgramFileKinds(std::string_view system_list) {
   }
 }
 
+namespace {
+
+// The path as the system reads it, as far as the text tells: "." parts
+// dropped and ".." parts taken back, as "C:\x\setup.exe\." names setup.exe.
+std::string Resolved(std::string_view path) {
+  std::vector<std::string_view> parts;
+  while (true) {
+    const std::size_t separator = path.find_first_of("\\/");
+    const std::string_view part = path.substr(0, separator);
+    if (part == "..") {
+      if (parts.size() > 1) {
+        parts.pop_back();
+      }
+    } else if (part != "." || parts.empty()) {
+      parts.push_back(part);
+    }
+    if (separator == std::string_view::npos) {
+      break;
+    }
+    path.remove_prefix(separator + 1);
+  }
+  std::string resolved;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    resolved.append(i == 0 ? "" : "\\").append(parts[i]);
+  }
+  return resolved;
+}
+
+}  // namespace
+
 bool ProgramFileKinds::Runs(std::string_view path) const {
-  std::string_view name = FileName(path);
+  const std::string resolved = Resolved(path);
+  std::string_view name = FileName(resolved);
   // "setup.exe:stream" and "notes.txt:setup.exe" both name code.
   while (!name.empty()) {
     const std::size_t colon = name.find(':');

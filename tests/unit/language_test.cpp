@@ -179,7 +179,7 @@ TEST_F(EnglishTest, TheWholeProgramSpeaksEnglishOnAnEnglishDisplay) {
     controls.push_back(control->design.caption);
   }
   EXPECT_EQ(controls, (std::vector<std::string>{
-                          "&Wait time:", "", "s", "", "", "&Top colour:", "&Bottom colour:", "OK",
+                          "&Wait time:", "", "s", "", "", "&Top color:", "&Bottom color:", "OK",
                           "Cancel", "Show an &icon in the notification area", "When the time is up",
                           "&Run", "&Cancel", "&More settings..."}));
   dialog.ControlAt(1).text = "x";

@@ -19,7 +19,10 @@ TEST(ProgramFileKinds, ProgramsScriptsAndShortcutsRun) {
         // What the system drops or reads past: trailing dots and blanks,
         // streams, forward slashes.
         "C:\\x\\setup.exe.", "C:\\x\\setup.exe . .", "C:\\x\\setup.exe:stream",
-        "C:\\x\\notes.txt:hidden.exe", "C:\\x/setup.exe", "C:\\setup.exe"}) {
+        "C:\\x\\notes.txt:hidden.exe", "C:\\x/setup.exe", "C:\\setup.exe",
+        // What the path names once "." and ".." are read.
+        "C:\\x\\setup.exe\\.", "C:\\x\\setup.exe\\.\\.", "C:\\x\\y\\..\\setup.exe",
+        "\\\\server\\share\\setup.exe\\."}) {
     EXPECT_TRUE(kinds.Runs(path)) << path;
   }
 }
@@ -29,7 +32,8 @@ TEST(ProgramFileKinds, DocumentsAndFoldersOpen) {
   for (const char* path :
        {"C:\\Windows", "C:\\", "c:\\", "C:\\x\\report.txt", "C:\\x\\photo.JPG", "C:\\x\\page.html",
         "C:\\x\\setup.exe.txt", "C:\\x.exe\\notes.txt", "C:\\x\\exe", "C:\\x\\.exe\\readme",
-        "C:\\x\\setup.exe2", "C:\\x\\setupexe", "C:\\x\\file.ex"}) {
+        "C:\\x\\setup.exe2", "C:\\x\\setupexe", "C:\\x\\file.ex", "C:\\x\\setup.exe\\..",
+        "C:\\setup.exe\\..\\notes.txt"}) {
     EXPECT_FALSE(kinds.Runs(path)) << path;
   }
 }

@@ -55,7 +55,7 @@ class English(unittest.TestCase):
             s.screenshot(os.path.join(OPTIONS.artifacts, "dialog_en.png"))
             controls = [line for line in self.texts(s) if line.startswith("control: ")]
             for expected in ("control: Static | &Wait time:", "control: Static | s",
-                             "control: Static | &Top colour:", "control: Static | &Bottom colour:",
+                             "control: Static | &Top color:", "control: Static | &Bottom color:",
                              "control: Button | OK", "control: Button | Cancel",
                              "control: Button | Show an &icon in the notification area",
                              "control: Button | When the time is up", "control: Button | &Run",
