@@ -115,8 +115,8 @@ bool IsValidUtf8(std::string_view s) {
 // Whether the text starts with a scheme (or "www."), whose own rules come
 // before those of loose addresses.
 bool HasScheme(std::string_view text) {
-  for (const char* front : {"file:", "http://", "https://", "ttp://", "ttps://", "tp://", "tps://",
-                            "www."}) {
+  for (const char* front :
+       {"file:", "http://", "https://", "ttp://", "ttps://", "tp://", "tps://", "www."}) {
     if (StartsWithAnyCase(text, front)) {
       return true;
     }
@@ -145,8 +145,8 @@ void Check(std::string_view text, const wendora::RecognitionRules& rules) {
       Fail("a command word not as it stands", got);
     }
     if ((got.kind == ClipTextKind::WaitTimeCommand) !=
-        (IsCommandWord(text) && text.substr(0, wendora::kWaitTimeCommand.size()) ==
-                                    wendora::kWaitTimeCommand &&
+        (IsCommandWord(text) &&
+         text.substr(0, wendora::kWaitTimeCommand.size()) == wendora::kWaitTimeCommand &&
          wendora::Int32Value(text.substr(wendora::kWaitTimeCommand.size())).has_value())) {
       Fail("a wait-time command not as its number says", got);
     }

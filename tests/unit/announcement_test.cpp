@@ -137,9 +137,7 @@ TEST_F(WatchTest, ClickModeWaitsForALeftClick) {
 TEST_F(WatchTest, LeftClickRunsAtOnceRightAndMiddleCancel) {
   Start();
   Copy("http://one/");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(platform_.shell_calls.size(), 2u);
 
   for (int button : {platform::kRightButton, platform::kMiddleButton}) {
@@ -277,9 +275,7 @@ TEST_F(WatchTest, NoWaitTimeEndsTheProgram) {
   EXPECT_TRUE(platform_.message_boxes.empty());
   EXPECT_EQ(Countdown().Caption(),
             "キャンセルする場合は 2147483646秒以内にここを右クリックしてください。");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(platform_.shell_calls.size(), 2u);
 
   app_->settings().WaitTime = -2147483647 - 1;
@@ -316,15 +312,11 @@ TEST_F(WatchTest, TheWaitTimeCommand) {
                 {"WendoraWaitTime=-3", -3}};
   for (const auto& v : values) {
     Copy(v.text);
-    Settle();
-    ClickOn(Url(), platform::kLeftButton);
-    Tick();
+    ClickToRun();
     EXPECT_EQ(app_->settings().WaitTime, v.result) << v.text;
   }
   Copy("WendoraWaitTime=-2147483648.4");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(app_->settings().WaitTime, INT32_MIN);
   const auto& explanations = Explanation().captions;
   EXPECT_NE(
@@ -415,15 +407,11 @@ TEST_F(WatchTest, PathsAreCheckedBeforeOpening) {
       Explanation().Caption(),
       "ファイル、またはフォルダのパスを示すと思われる文字列がクリップ ボードに格納されました。"
       "上記パスに存在するファイル、またはフォルダを開きます。");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(OpenedFiles(), std::vector<std::string>{"C:\\Windows"});
 
   Copy("C:\\no\\such.txt");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(platform_.shell_calls.size(), 1u);
   ASSERT_EQ(platform_.message_boxes.size(), 1u);
   const auto& box = platform_.message_boxes[0];
@@ -436,9 +424,7 @@ TEST_F(WatchTest, PathsAreCheckedBeforeOpening) {
   // The title is the product name of the program's version record.
   platform_.product_name = "Renamed Product";
   Copy("C:\\no\\such\\other.txt");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(platform_.message_boxes.back().title, "Renamed Product");
   EXPECT_FALSE(Form().visible);
 }
@@ -452,9 +438,7 @@ TEST_F(WatchTest, APathToAProgramIsShownInItsFolderNotRun) {
             "プログラムのパスを示すと思われる文字列がクリップ ボードに格納されました。"
             "安全のため実行せず、上記ファイルのあるフォルダを開きます。");
   EXPECT_EQ(Url().Caption(), "C:\\Users\\Public\\Downloads\\setup.exe");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_TRUE(platform_.shell_calls.empty());
   ASSERT_EQ(platform_.folders_shown.size(), 1u);
   EXPECT_EQ(platform_.folders_shown[0].file, "C:\\Users\\Public\\Downloads\\setup.exe");
@@ -464,9 +448,7 @@ TEST_F(WatchTest, APathToAProgramIsShownInItsFolderNotRun) {
 
   // A script from the system's list, in another letter case.
   Copy("C:\\Users\\Public\\run.BAT");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(platform_.folders_shown.size(), 2u);
   EXPECT_TRUE(platform_.shell_calls.empty());
 
@@ -476,16 +458,12 @@ TEST_F(WatchTest, APathToAProgramIsShownInItsFolderNotRun) {
       Explanation().Caption(),
       "ファイル、またはフォルダのパスを示すと思われる文字列がクリップ ボードに格納されました。"
       "上記パスに存在するファイル、またはフォルダを開きます。");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(OpenedFiles(), std::vector<std::string>{"C:\\Users\\Public\\notes.txt"});
 
   // A missing program is reported as any missing path.
   Copy("C:\\Users\\Public\\gone.exe");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(platform_.message_boxes.size(), 1u);
   EXPECT_EQ(platform_.folders_shown.size(), 2u);
 }
@@ -498,17 +476,13 @@ TEST_F(WatchTest, ATickNeverStartsInsideAnother) {
     platform_.timers.at(0)->Fire();
   };
   Copy("http://host/");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_GT(nested, 0);
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://host/"}));
 
   // The same inside the missing-path warning.
   Copy("C:\\missing");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(platform_.message_boxes.size(), 1u);
 }
 
@@ -600,9 +574,7 @@ TEST_F(WatchTest, AnOpeningUnderWayLetsEverythingElseGoOn) {
   platform_.existing_paths.insert(share);
   platform_.openings_held = true;  // the network keeps the system waiting
   Copy(share);
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(platform_.open_requests.size(), 1u);
   EXPECT_EQ(platform_.open_requests[0].target, share);
   EXPECT_EQ(Countdown().Caption(), "実行しています。しばらくお待ちください。");
@@ -652,9 +624,7 @@ TEST_F(WatchTest, APathOpensAsTheSystemResolvesIt) {
   Start();
   const auto open = [&](const std::string& text) {
     Copy(text);
-    Settle();
-    ClickOn(Url(), platform::kLeftButton);
-    Tick();
+    ClickToRun();
   };
   // A program behind "\." or a short name is judged by its real name.
   platform_.resolved_paths["C:\\x\\setup.exe\\."] = "C:\\x\\setup.exe";

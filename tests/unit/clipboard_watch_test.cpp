@@ -218,9 +218,7 @@ TEST_F(WatchTest, APendingReadLetsEverythingElseGoOn) {
   platform_.SetClipboard("http://late/");
   Tick(1000);
   EXPECT_EQ(Countdown().Caption(), "キャンセルする場合は 3秒以内にここを右クリックしてください。");
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://first/"}));
   for (int i = 0; i < 50; ++i) {
     Tick();
@@ -466,9 +464,7 @@ TEST_F(WatchTest, AChangeToldDuringAYieldIsHandledAfterIt) {
     platform_.pending_events = nullptr;
     platform_.SetClipboard("http://second/");
   };
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://first/"}));
   EXPECT_TRUE(Timer().running);
   Tick();
@@ -559,9 +555,7 @@ TEST_F(WatchTest, ALeftClickRunsWhileANewerCopyIsUnread) {
   platform_.clipboard_read_outcomes.assign(20, platform::ClipboardRead::kPending);
   platform_.SetClipboard("http://newer/");
   Tick();
-  Settle();
-  ClickOn(Url(), platform::kLeftButton);
-  Tick();
+  ClickToRun();
   EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", "http://chosen/"}));
 }
 

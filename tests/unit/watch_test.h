@@ -24,6 +24,13 @@ class WatchTest : public AppTest {
   const WatchState& State() { return app_->watchCycle().state(); }
   const SeenText& Seen() { return app_->watchCycle().clipboard().LastClipboardText(); }
   void ClickOn(fake::FakeLabel& label, int button) { label.on_mouse_up(button); }
+  // A left click on a banner that has stood for a moment, and the tick
+  // that carries it out.
+  void ClickToRun() {
+    Settle();
+    ClickOn(Url(), platform::kLeftButton);
+    Tick();
+  }
 
   std::vector<std::string> OpenedFiles() const {
     std::vector<std::string> files;
