@@ -11,7 +11,7 @@ import zipfile
 
 WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "comdlg32.dll",
                 "version.dll", "winmm.dll", "msvcrt.dll", "advapi32.dll", "ole32.dll",
-                "oleaut32.dll", "oleacc.dll"}
+                "oleaut32.dll", "oleacc.dll", "shlwapi.dll"}
 FILES = {"TWendora.exe", "TWendora.chm", "TWendora.en.chm", "Readme.txt"}
 
 
