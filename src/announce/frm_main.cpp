@@ -1,5 +1,6 @@
 #include "announce/frm_main.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -112,31 +113,49 @@ void FrmMain::ShowAddress(std::string_view address, std::size_t front) {
 
 std::string FrmMain::Shortened(std::string_view address, std::size_t front) const {
   const double room = lblURL_->Width();
-  if (front == 0 || front >= address.size() || lblURL_->TextWidth(address) <= room) {
+  front = std::min(front, address.size());
+  if (front == 0 || lblURL_->TextWidth(address) <= room) {
     return std::string(address);
   }
-  // The most characters after the front that fit with the ellipsis; the
-  // front stays even when it alone is too wide.
-  std::vector<std::size_t> ends;  // where each character after the front ends
-  for (std::size_t pos = front; pos < address.size();) {
-    pos += CharacterLength(address, pos);
-    ends.push_back(pos);
-  }
-  const auto text = [&](std::size_t characters) {
-    return std::string(address.substr(0, characters == 0 ? front : ends[characters - 1])) +
-           kEllipsis;
-  };
-  std::size_t fits = 0;
-  std::size_t too_many = ends.size();
-  while (too_many - fits > 1) {
-    const std::size_t middle = fits + (too_many - fits) / 2;
-    if (lblURL_->TextWidth(text(middle)) <= room) {
-      fits = middle;
-    } else {
-      too_many = middle;
+  // Where each character of a part ends, and the most of them that fit.
+  const auto ends_of = [&](std::size_t from, std::size_t to) {
+    std::vector<std::size_t> ends;
+    for (std::size_t pos = from; pos < to;) {
+      pos += CharacterLength(address, pos);
+      ends.push_back(pos);
     }
+    return ends;
+  };
+  const auto most_that_fit = [&](std::size_t count, const auto& text) {
+    std::size_t fits = 0;
+    std::size_t too_many = count + 1;
+    while (too_many - fits > 1) {
+      const std::size_t middle = fits + (too_many - fits) / 2;
+      (lblURL_->TextWidth(text(middle)) <= room ? fits : too_many) = middle;
+    }
+    return text(fits);
+  };
+  const std::string whole_front = std::string(address.substr(0, front)) + kEllipsis;
+  if (lblURL_->TextWidth(whole_front) <= room) {
+    // The path is cut, as much of it kept as fits.
+    const std::vector<std::size_t> ends = ends_of(front, address.size());
+    return most_that_fit(ends.size(), [&](std::size_t characters) {
+      return std::string(address.substr(0, characters == 0 ? front : ends[characters - 1])) +
+             kEllipsis;
+    });
   }
-  return text(fits);
+  // A host too wide for the banner keeps its end, which says where it goes
+  // ("…example.com"), behind its scheme.
+  const std::size_t scheme = address.substr(0, front).find("://");
+  const std::size_t host = scheme == std::string_view::npos ? 0 : scheme + 3;
+  const std::vector<std::size_t> ends = ends_of(host, front);
+  return most_that_fit(ends.size(), [&](std::size_t characters) {
+    // The last characters start where the one before them ends.
+    const std::size_t first = ends.size() - characters;
+    const std::size_t kept_from = characters == 0 ? front : first == 0 ? host : ends[first - 1];
+    return std::string(address.substr(0, host)) + kEllipsis +
+           std::string(address.substr(kept_from, front - kept_from));
+  });
 }
 
 void FrmMain::ShowCommandTitle(std::string_view title) {

@@ -65,7 +65,9 @@ void Application::RunStartUpSteps() {
   tray_icon_->on_menu_requested = [this] { RunGuarded(platform_, [&] { trayMenu_->ShowMenu(); }); };
   // Most people never choose exit: they shut Windows down. Its end saves
   // as the exit does, before Windows may end the process.
-  frmMain_->form().on_session_ending = [this] { ExitApplication(); };
+  frmMain_->form().on_session_ending = [this] {
+    RunGuarded(platform_, [this] { ExitApplication(); });
+  };
 
   // The program's folder may have moved since Windows was told to start it.
   try {

@@ -110,6 +110,82 @@ std::uint32_t CodePointAt(std::string_view text, std::size_t pos) {
   return c;
 }
 
+namespace {
+
+bool IsHidden(std::uint32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) ||       // control characters
+         c == 0xAD || c == 0x34F || c == 0x61C ||      // soft hyphen, grapheme joiner, letter mark
+         c == 0x115F || c == 0x1160 || c == 0x3164 ||  // the Hangul fillers
+         c == 0xFFA0 || c == 0x17B4 || c == 0x17B5 ||  // the half-width filler, Khmer vowels
+         (c >= 0x180B && c <= 0x180F) ||               // Mongolian selectors and vowel separator
+         (c >= 0x200B && c <= 0x200F) ||               // zero-width characters, direction marks
+         (c >= 0x2028 && c <= 0x202E) ||               // line and paragraph separators, embeddings
+         (c >= 0x2060 && c <= 0x206F) ||               // word joiner, invisible operators, isolates
+         (c >= 0xFE00 && c <= 0xFE0F) ||               // variation selectors
+         c == 0xFEFF ||                                // the zero-width no-break space
+         (c >= 0xFFF0 && c <= 0xFFF8) || (c >= 0x1BCA0 && c <= 0x1BCA3) ||
+         (c >= 0x1D173 && c <= 0x1D17A) ||  // shorthand and musical format controls
+         (c >= 0xE0000 && c <= 0xE0FFF);    // tags and more variation selectors
+}
+
+}  // namespace
+
+bool HoldsHiddenCharacters(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size(); pos += CharacterLength(text, pos)) {
+    if (IsHidden(CodePointAt(text, pos))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsWellFormedUtf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = CharacterLength(text, pos);
+    const std::uint32_t c = CodePointAt(text, pos);
+    const std::uint32_t lowest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+    if ((length == 1 && c >= 0x80) || (length > 1 && c < lowest) || c > 0x10FFFF ||
+        (c >= 0xD800 && c < 0xE000)) {
+      return false;
+    }
+    pos += length;
+  }
+  return true;
+}
+
+namespace {
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') {
+    return c - '0';
+  }
+  c = AsciiLower(c);
+  return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+}  // namespace
+
+std::optional<std::string> PercentDecoded(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '%') {
+      out += text[i];
+      continue;
+    }
+    const int high = i + 2 < text.size() ? HexValue(text[i + 1]) : -1;
+    const int low = high >= 0 ? HexValue(text[i + 2]) : -1;
+    if (low < 0) {
+      return std::nullopt;
+    }
+    out += static_cast<char>(high * 16 + low);
+    i += 2;
+  }
+  if (!IsWellFormedUtf8(out)) {
+    return std::nullopt;
+  }
+  return out;
+}
+
 std::vector<std::uint32_t> CodePoints(std::string_view text) {
   std::vector<std::uint32_t> points;
   for (std::size_t pos = 0; pos < text.size(); pos += CharacterLength(text, pos)) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +34,22 @@ std::vector<std::string_view> ListItems(std::string_view list);
 std::uint32_t CodePointAt(std::string_view text, std::size_t pos);
 // The characters of the text, as code points.
 std::vector<std::uint32_t> CodePoints(std::string_view text);
+// Whether the text is well-formed UTF-8: no overlong forms, no surrogates,
+// nothing beyond U+10FFFF.
+bool IsWellFormedUtf8(std::string_view text);
+// The text with its percent escapes ("%E6%97%A5") decoded; nothing when an
+// escape is broken or the bytes are no well-formed UTF-8.
+std::optional<std::string> PercentDecoded(std::string_view text);
+
 // Appends the UTF-8 form of a code point.
 void AppendUtf8(std::string& out, std::uint32_t code_point);
+
+// Whether the text holds a control character (a line break, a tab), an
+// invisible one (zero-width spaces and joiners, the soft hyphen, fillers,
+// variation selectors, tags) or one that changes the direction of the text:
+// no address or path is taken from such a text, since what the banner shows
+// would not be what opens.
+bool HoldsHiddenCharacters(std::string_view text);
 
 // The number of UTF-16 units the text takes.
 std::size_t Utf16Length(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/text.h"
 #include "watcher/host.h"
 
 namespace wendora {
@@ -45,7 +46,18 @@ AddressView ViewAddress(std::string_view address) {
     view.target = view.display = std::string(address);
     return view;
   }
-  const HostView host = ViewHost(parts.host);
+  std::string host_text(parts.host);
+  if (host_text.find('%') != std::string::npos) {
+    const std::optional<std::string> decoded = PercentDecoded(host_text);
+    if (!decoded || HoldsHiddenCharacters(*decoded)) {
+      view.broken_host = true;
+      view.target = view.display = std::string(address);
+      return view;
+    }
+    host_text = *decoded;
+    view.escaped_host = true;
+  }
+  const HostView host = ViewHost(host_text);
   view.has_user_info = parts.has_user_info;
   view.punycode = host.punycode;
   view.latin_with_lookalikes = host.latin_with_lookalikes;

@@ -23,13 +23,15 @@ struct AddressParts {
 // The parts of an address that starts with a scheme and "://".
 AddressParts SplitAddress(std::string_view address);
 
-// An address, seen as the banner shows it.
+// An address, seen as the banner shows it. A host written with percent
+// escapes is shown decoded, as the browser will read it.
 struct AddressView {
   std::string target;     // what opens: the address, with its host as shown
   std::string display;    // what the banner shows: no user name, no password
   std::size_t front = 0;  // the bytes of display up to the end of the port: never shortened
   bool has_user_info = false;
   bool punycode = false;               // the host shows as Punycode
+  bool escaped_host = false;           // written with percent escapes, which browsers decode
   bool latin_with_lookalikes = false;  // see HostView
   bool broken_host = false;            // see HostView
 };

@@ -127,6 +127,7 @@ void Announcement::Announce(const Classification& c) {
       c.kind == ClipTextKind::LooseUrl ? Mode::Click : Mode::Run, settings_.WaitTime));
   BeginAnnouncement();
   state_.TargetText = c.target;
+  shown_target_ = c.display;
   state_.PendingAction = c.kind == ClipTextKind::Path ? Action::OpenPath : Action::OpenURL;
   state_.WaitForClick = c.mode == ModeRule::AlwaysClick ? Mode::Click : ModeFromDefaultAction();
 }
@@ -213,27 +214,37 @@ void Announcement::OpenTarget(Action kind) {
   request.runs_code = [kinds = program_files_](std::string_view path) { return kinds.Runs(path); };
   // The banner stands, with nothing more to run, until the opening ends.
   state_.PendingAction = Action::None;
-  openings_.push_back({platform_.StartOpening(std::move(request)), true});
+  openings_.push_back({platform_.StartOpening(std::move(request)),
+                       true,
+                       kind == Action::OpenURL,
+                       shown_target_,
+                       {}});
   FinishOpenings();
 }
 
 void Announcement::FinishOpenings() {
   for (std::size_t i = 0; i < openings_.size();) {
-    const std::optional<platform::OpenOutcome> outcome = openings_[i].opening->Outcome();
-    if (!outcome) {
+    RunningOpening& running = openings_[i];
+    if (!running.outcome) {
+      running.outcome = running.opening->Outcome();
+    }
+    if (!running.outcome || (!running.owns_banner && frmMain_.form().Visible())) {
       ++i;
       continue;
     }
-    const bool owns_banner = openings_[i].owns_banner;
+    const RunningOpening ended = std::move(running);
     openings_.erase(openings_.begin() + static_cast<std::ptrdiff_t>(i));
-    Tell(*outcome);
-    if (owns_banner) {
+    // An address as the banner showed it (never its password); a path as the
+    // system resolved it.
+    Tell(*ended.outcome,
+         ended.address || ended.outcome->path.empty() ? ended.shown : ended.outcome->path);
+    if (ended.owns_banner) {
       End();
     }
   }
 }
 
-void Announcement::Tell(const platform::OpenOutcome& outcome) {
+void Announcement::Tell(const platform::OpenOutcome& outcome, const std::string& name) {
   const platform::Handle owner = frmMain_.form().handle();
   const bool failed = outcome.status == platform::OpenOutcome::Status::kMissing ||
                       outcome.status == platform::OpenOutcome::Status::kFailed;
@@ -241,7 +252,7 @@ void Announcement::Tell(const platform::OpenOutcome& outcome) {
     platform_.ShowMessageBox(Text(TextId::kMissingPath), platform_.ProductName(),
                              platform::MessageBoxKind::kOkExclamation, owner);
   } else if (outcome.status == platform::OpenOutcome::Status::kFailed) {
-    platform_.ShowMessageBox(Format(TextId::kOpenFailed, outcome.path, outcome.message),
+    platform_.ShowMessageBox(Format(TextId::kOpenFailed, name, outcome.message),
                              platform_.ProductName(), platform::MessageBoxKind::kOkExclamation,
                              owner);
   }
@@ -329,7 +340,14 @@ void Announcement::RunNow() {
 }
 
 void Announcement::CancelWhileCounting() {
-  if (state_.CountdownStart && Remaining() > 0) {
+  // A banner that waits for its opening (a network that keeps the system
+  // busy) goes too; the opening ends on its own and is told then.
+  bool opening = false;
+  for (RunningOpening& running : openings_) {
+    opening = opening || running.owns_banner;
+    running.owns_banner = false;
+  }
+  if (opening || (state_.CountdownStart && Remaining() > 0)) {
     End();
   }
 }

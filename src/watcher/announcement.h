@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,8 +90,10 @@ class Announcement {
   void End();
 
   // Looks at the openings under way: one that has ended is told (a missing
-  // path or a failure in a warning) and ends its banner, unless another
-  // announcement has come since.
+  // path or a failure in a warning) and ends its banner. One whose banner
+  // another announcement has taken over is told once that banner is gone:
+  // a warning over it would stop its countdown while the user cannot
+  // cancel it.
   void FinishOpenings();
 
   // Whether the banner is on the screen sliding, counting down or waiting
@@ -114,7 +117,8 @@ class Announcement {
   // Starts opening the target; the banner shows the busy text until the
   // opening has ended.
   void OpenTarget(Action kind);
-  void Tell(const platform::OpenOutcome& outcome);
+  // The warning for an opening that failed, which names what was opened.
+  void Tell(const platform::OpenOutcome& outcome, const std::string& name);
   void ApplyWaitTime();
   void ApplyPause(bool paused);
   Mode ModeFromDefaultAction() const;
@@ -133,15 +137,22 @@ class Announcement {
   bool run_key_held_ = false;
   bool cancel_key_held_ = false;
   WatchState state_;
+  // What the banner shows of TargetText.
+  std::string shown_target_;
   // The value of the wait-time command being announced.
   std::int32_t new_wait_time_ = 0;
   // A left click asked for the action: it runs even while a newer copy is
   // unread.
   bool run_now_ = false;
-  // The openings under way, and whether the banner is still theirs.
+  // The openings under way: whether the banner is still theirs, what it
+  // showed of an address (never its password), and how one that has ended
+  // went, until it is told.
   struct RunningOpening {
     std::unique_ptr<platform::Opening> opening;
     bool owns_banner = true;
+    bool address = false;
+    std::string shown;
+    std::optional<platform::OpenOutcome> outcome;
   };
   std::vector<RunningOpening> openings_;
   // When the banner arrived at its place. A click during the slide-in is

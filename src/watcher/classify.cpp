@@ -29,14 +29,6 @@ bool IsBlank(std::uint32_t c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0 || c == 0x3000;
 }
 
-bool IsHidden(std::uint32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) ||  // control characters
-         (c >= 0x200B && c <= 0x200F) ||          // zero-width characters, direction marks
-         (c >= 0x202A && c <= 0x202E) ||          // direction embeddings and overrides
-         (c >= 0x2066 && c <= 0x2069) ||          // direction isolates
-         c == 0xFEFF;                             // the zero-width no-break space
-}
-
 // One longer than the shell can take is no address or path at all.
 bool FitsTheShell(std::string_view target) {
   // A character takes at most three bytes per UTF-16 unit, so only a text of
@@ -78,8 +70,9 @@ Classification Address(ClipTextKind kind, std::string_view front, std::string_vi
   c.display = std::move(view.display);
   c.display_front = view.front;
   c.has_user_info = view.has_user_info;
-  c.mode = view.has_user_info || view.punycode || view.latin_with_lookalikes ? ModeRule::AlwaysClick
-                                                                             : mode;
+  const bool shown_otherwise =
+      view.has_user_info || view.punycode || view.escaped_host || view.latin_with_lookalikes;
+  c.mode = shown_otherwise ? ModeRule::AlwaysClick : mode;
   return c;
 }
 
@@ -171,15 +164,6 @@ std::string_view WithoutEnds(std::string_view text) {
     text = WithoutBlanks(text.substr(1, text.size() - 2));
   }
   return text;
-}
-
-bool HoldsHiddenCharacters(std::string_view text) {
-  for (std::size_t pos = 0; pos < text.size(); pos += CharacterLength(text, pos)) {
-    if (IsHidden(CodePointAt(text, pos))) {
-      return true;
-    }
-  }
-  return false;
 }
 
 Classification ClassifyClipboardText(std::string_view text, const RecognitionRules& rules) {

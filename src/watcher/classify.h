@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/text.h"  // HoldsHiddenCharacters
+
 namespace wendora {
 
 enum class ClipTextKind {
@@ -69,10 +71,5 @@ Classification ClassifyClipboardText(std::string_view text, const RecognitionRul
 // spaces at either end, then without one pair of double quotes or angle
 // brackets around it and the blanks inside them.
 std::string_view WithoutEnds(std::string_view text);
-
-// Whether the text holds a control character (a line break, a tab) or an
-// invisible or direction-changing character: then no address or path is
-// taken from it, since what the banner shows would not be what opens.
-bool HoldsHiddenCharacters(std::string_view text);
 
 }  // namespace wendora

@@ -208,6 +208,48 @@ bool ShowsAsItIs(const Scripts& scripts) {
   return false;
 }
 
+// The small letter of a capital one, for the scripts that lookalike names
+// use (Latin, Greek, Cyrillic), as browsers map a name before they encode
+// it: "Аpple" with a capital Cyrillic A is the same name as "аpple".
+std::uint32_t SmallLetter(std::uint32_t c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
+      (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F)) {
+    return c + 0x20;
+  }
+  if (c >= 0x400 && c <= 0x40F) {
+    return c + 0x50;
+  }
+  // Latin Extended-A and Cyrillic's later letters pair a capital with the
+  // small letter after it.
+  const bool even_pairs = (c >= 0x100 && c <= 0x137 && c != 0x130) || (c >= 0x14A && c <= 0x177) ||
+                          (c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) ||
+                          (c >= 0x4D0 && c <= 0x52F);
+  const bool odd_pairs =
+      (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E) || (c >= 0x4C1 && c <= 0x4CE);
+  if ((even_pairs && c % 2 == 0) || (odd_pairs && c % 2 == 1)) {
+    return c + 1;
+  }
+  switch (c) {
+    case 0x178:
+      return 0xFF;  // Ÿ
+    case 0x386:
+      return 0x3AC;
+    case 0x388:
+    case 0x389:
+    case 0x38A:
+      return c + 0x25;
+    case 0x38C:
+      return 0x3CC;
+    case 0x38E:
+    case 0x38F:
+      return c + 0x3F;
+    case 0x4C0:
+      return 0x4CF;
+    default:
+      return c;
+  }
+}
+
 bool AllDigits(std::string_view text) {
   return !text.empty() &&
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -311,8 +353,7 @@ HostView ViewHost(std::string_view host) {
     const bool ascii =
         std::all_of(label.begin(), label.end(), [](std::uint32_t c) { return c < 0x80; });
     std::vector<std::uint32_t> lower(label.size());
-    std::transform(label.begin(), label.end(), lower.begin(),
-                   [](std::uint32_t c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
+    std::transform(label.begin(), label.end(), lower.begin(), SmallLetter);
     if (ascii) {
       for (const std::uint32_t c : lower) {
         view.shown += static_cast<char>(c);

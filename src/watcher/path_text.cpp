@@ -39,41 +39,6 @@ std::optional<PathText> NetworkPath(std::string path) {
   return PathText{std::move(path), true};
 }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') {
-    return c - '0';
-  }
-  c = AsciiLower(c);
-  return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-}
-
-// The text with its percent escapes decoded; nothing when an escape is
-// broken or the bytes are no UTF-8.
-std::optional<std::string> PercentDecoded(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '%') {
-      out += text[i];
-      continue;
-    }
-    const int high = i + 2 < text.size() ? HexValue(text[i + 1]) : -1;
-    const int low = high >= 0 ? HexValue(text[i + 2]) : -1;
-    if (low < 0) {
-      return std::nullopt;
-    }
-    out += static_cast<char>(high * 16 + low);
-    i += 2;
-  }
-  for (std::size_t pos = 0; pos < out.size();) {
-    const std::size_t length = CharacterLength(out, pos);
-    if (length == 1 && static_cast<unsigned char>(out[pos]) >= 0x80) {
-      return std::nullopt;
-    }
-    pos += length;
-  }
-  return out;
-}
-
 bool IsDrivePathSlashed(std::string_view text) {
   return text.size() >= 3 && IsAsciiLetter(text[0]) && text[1] == ':' && text[2] == '/';
 }

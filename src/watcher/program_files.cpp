@@ -20,7 +20,8 @@ constexpr std::string_view kUsualSystemList =
 // - kinds newer than that list, or that Windows opens in ways that hide
 //   where their contents came from: disk images that mount (.iso, .vhd,
 //   .vhdx), app packages and their installers, PowerShell modules, shell
-//   libraries, troubleshooting packs and themes, which fetch what they name.
+//   libraries, troubleshooting packs and themes, which fetch what they name,
+//   files that connect to servers, and packages that install what they hold.
 constexpr std::string_view kDangerousKinds[] = {
     // Always programs.
     ".exe",
@@ -199,8 +200,20 @@ constexpr std::string_view kDangerousKinds[] = {
     ".psm1",
     ".library-ms",
     ".diagcab",
+    ".theme",
     ".themepack",
     ".desktopthemepack",
+    // Files that connect to a server they name: remote desktops, search
+    // connectors, web queries.
+    ".rdp",
+    ".searchconnector-ms",
+    ".iqy",
+    // Updates, cabinets, provisioning packages and sandboxes, which install
+    // or run what they hold.
+    ".msu",
+    ".cab",
+    ".ppkg",
+    ".wsb",
 };
 
 }  // namespace

@@ -239,13 +239,18 @@ TEST(Classify, HiddenCharactersMakeNoAddressOrPath) {
                        "example.com"),  // zero-width no-break space
            std::string("https://a.example/\x7F"),
            std::string("a.b/\xE2\x81\xA6x"),  // a direction isolate
-           std::string("https://a.example/\xC2\x85"),
-           std::string("\\\\server\\share\x01"),
+           std::string("https://a.example/\xC2\x85"), std::string("\\\\server\\share\x01"),
+           std::string("http://google\xE3\x85\xA4.com/"),      // a Hangul filler
+           std::string("https://pay\xC2\xADpal.com/"),         // a soft hyphen
+           std::string("https://a.example/\xEF\xB8\x8F"),      // a variation selector
+           std::string("https://a.example/\xF3\xA0\x80\x81"),  // a tag
        }) {
     EXPECT_EQ(ClassifyClipboardText(text).kind, Nothing) << text;
     EXPECT_TRUE(HoldsHiddenCharacters(text)) << text;
   }
   EXPECT_FALSE(HoldsHiddenCharacters("https://日本.jp/ページ?q=a b"));
+  // Hidden once its escapes are decoded, as the browser decodes a host.
+  EXPECT_EQ(ClassifyClipboardText("http://%E2%80%8Bexample.com/").kind, Nothing);
 }
 
 TEST(Classify, NoUserNameOrPasswordIsShown) {
@@ -301,6 +306,11 @@ TEST(Classify, HostsInOtherCharactersAsBrowsersShowThem) {
                 "https://xn--pple-43d.com", Click},
            // Cyrillic and Latin in different labels: shown, but never run by itself.
            Host{"http://яндекс.com/", "http://яндекс.com/", "http://яндекс.com/", Click},
+           // Written with percent escapes, as browsers read it: decoded, and
+           // never run by itself.
+           Host{"http://%D0%B0pple.com/", "http://xn--pple-43d.com/", "http://xn--pple-43d.com/",
+                Click},
+           Host{"http://%65xample.com/", "http://%65xample.com/", "http://example.com/", Click},
            // Greek rho with Latin.
            Host{"http://\xCF\x81"
                 "aypal.com",

@@ -269,18 +269,20 @@ TEST_F(WatchTest, TheBannerShowsNoMoreThanFits) {
   // inside the frame, labels of 986. No character is narrower than a pixel,
   // no line lower than 8 pixels: the 33-pixel-high address label shows at
   // most 5 lines' worth, the 17-pixel ones 3.
-  const std::string address = "http://" + std::string(30000, 'x');
-  Copy(address);
-  EXPECT_EQ(Url().Caption(), address.substr(0, 986 * 5));
+  // A path, which is never shortened with an ellipsis.
+  const std::string path = "C:\\" + std::string(30000, 'x');
+  platform_.existing_paths.insert(path);
+  Copy(path);
+  EXPECT_EQ(Url().Caption(), path.substr(0, 986 * 5));
   EXPECT_EQ(VisibleCharacterLimit(14790, 255, 15, 15), 986u * 3);
   ClickToRun();
-  // What opens is the whole address.
-  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{"about:blank", address}));
+  // What opens is the whole path.
+  EXPECT_EQ(OpenedFiles(), (std::vector<std::string>{path}));
   // Japanese text is cut between characters, never inside one.
-  Copy("http://" + std::string(4920, 'x') + "あいう");
-  EXPECT_EQ(Url().Caption(), "http://" + std::string(4920, 'x') + "あいう");
-  Copy("http://" + std::string(4921, 'x') + "あいう");
-  EXPECT_EQ(Url().Caption(), "http://" + std::string(4921, 'x') + "あい");
+  Copy("C:\\" + std::string(4924, 'x') + "あいう");
+  EXPECT_EQ(Url().Caption(), "C:\\" + std::string(4924, 'x') + "あいう");
+  Copy("C:\\" + std::string(4925, 'x') + "あいう");
+  EXPECT_EQ(Url().Caption(), "C:\\" + std::string(4925, 'x') + "あい");
 }
 
 TEST_F(WatchTest, AnAddressTooWideKeepsItsHostAndShortensItsPath) {
@@ -292,10 +294,14 @@ TEST_F(WatchTest, AnAddressTooWideKeepsItsHostAndShortensItsPath) {
   const std::string shown = Url().Caption();
   EXPECT_EQ(shown, "https://host.example:8080" + path.substr(0, 15) + "\xE2\x80\xA6");
   EXPECT_LE(Url().TextWidth(shown), Url().Width());
-  // A host too wide for the banner stays whole, with nothing after it.
-  const std::string host = "https://" + std::string(60, 'h') + ".example";
-  Copy(host + "/path");
-  EXPECT_EQ(Url().Caption(), host + "\xE2\x80\xA6");
+  // A host too wide for the banner keeps its end, which says where it goes:
+  // 8 + 1 + 32 characters fit.
+  const std::string host = "accounts.google.com." + std::string(60, 'h') + ".evil.example";
+  Copy("https://" + host + "/path");
+  EXPECT_EQ(Url().Caption(), "https://\xE2\x80\xA6" + host.substr(host.size() - 32));
+  Copy("https://" + host + ":8080");
+  EXPECT_EQ(Url().Caption(),
+            "https://\xE2\x80\xA6" + (host + ":8080").substr(host.size() + 5 - 32));
   // An address that fits, and a path, are shown as they are.
   Copy("https://fits.example/a/b");
   EXPECT_EQ(Url().Caption(), "https://fits.example/a/b");

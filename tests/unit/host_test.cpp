@@ -161,6 +161,10 @@ TEST(Host, MixedScriptsShowAsPunycode) {
   EXPECT_TRUE(mixed.punycode);
   EXPECT_EQ(mixed.shown, "www.xn--pple-43d.xn--wgv71a.com");
   EXPECT_TRUE(mixed.latin_with_lookalikes);
+  // Capitals are made small first, as browsers map a name: a capital
+  // Cyrillic A is the same name as a small one.
+  EXPECT_EQ(ViewHost("\xD0\x90pple.com").shown, "xn--pple-43d.com");
+  EXPECT_EQ(ViewHost("\xD0\x90PPLE.COM").shown, "xn--pple-43d.com");
   // The ideographic full stop separates labels as a dot does.
   EXPECT_EQ(ViewHost("ab\xD0\xB0\xE3\x80\x82jp").shown, "xn--ab-8kc.jp");
   EXPECT_FALSE(ViewHost("παράδειγμα.δοκιμή").latin_with_lookalikes);

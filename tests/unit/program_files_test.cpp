@@ -40,10 +40,31 @@ TEST(ProgramFileKinds, DocumentsAndFoldersOpen) {
 
 TEST(ProgramFileKinds, FilesThatRunCodeOrReachTheNetworkInOtherWays) {
   const ProgramFileKinds kinds("");
-  for (const char* name :
-       {"image.iso", "disk.vhdx", "help.chm", "x.settingcontent-ms", "docs.library-ms",
-        "q.search-ms", "addin.xll", "app.appinstaller", "pkg.msix", "a.hlp", "mail.eml", "page.mht",
-        "a.xml", "web.website", "drv.sys", "lib.dll", "m.psm1", "t.themepack", "s.DiagCab"}) {
+  for (const char* name : {"image.iso",
+                           "disk.vhdx",
+                           "help.chm",
+                           "x.settingcontent-ms",
+                           "docs.library-ms",
+                           "q.search-ms",
+                           "addin.xll",
+                           "app.appinstaller",
+                           "pkg.msix",
+                           "a.hlp",
+                           "mail.eml",
+                           "page.mht",
+                           "a.xml",
+                           "web.website",
+                           "drv.sys",
+                           "lib.dll",
+                           "m.psm1",
+                           "t.themepack",
+                           "s.DiagCab",
+                           "work.rdp",
+                           "x.searchConnector-ms",
+                           "q.iqy",
+                           "kb.msu",
+                           "a.cab",
+                           "w.wsb"}) {
     EXPECT_TRUE(kinds.Runs(std::string("C:\\Users\\x\\Downloads\\") + name)) << name;
   }
   for (const char* name : {"a.pdf", "a.zip", "a.docx", "a.png", "a.mp4", "a.txt", "a.csv"}) {

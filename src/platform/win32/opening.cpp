@@ -21,15 +21,37 @@ namespace {
 
 using Status = platform::OpenOutcome::Status;
 
+// The shell's item list of a path, freed with the scope.
+class ItemList {
+ public:
+  explicit ItemList(const std::wstring& path) {
+    if (FAILED(::SHParseDisplayName(path.c_str(), nullptr, &item_, 0, nullptr))) {
+      item_ = nullptr;
+    }
+  }
+  ~ItemList() { ::CoTaskMemFree(item_); }
+  ItemList(const ItemList&) = delete;
+  ItemList& operator=(const ItemList&) = delete;
+  PIDLIST_ABSOLUTE get() const { return item_; }
+
+ private:
+  PIDLIST_ABSOLUTE item_ = nullptr;
+};
+
 // Asks the shell to open the file; the system's error number on failure.
-// The shell shows no error box of its own: the program tells the user.
+// The shell shows no error box of its own: the program tells the user. Given
+// the item it names, the shell opens exactly that item, and never looks for
+// another file of a like name (a program beside a folder of its name).
 DWORD Execute(HWND owner, const wchar_t* verb, const std::wstring& file,
-              const std::wstring& parameters, const std::wstring& folder) {
+              const std::wstring& parameters, const std::wstring& folder,
+              PIDLIST_ABSOLUTE item = nullptr) {
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
   // This thread ends after the call: the shell must finish here, not on
   // threads of its own that would outlive it.
-  info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+  info.fMask =
+      SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | (item != nullptr ? SEE_MASK_INVOKEIDLIST : 0);
+  info.lpIDList = item;
   info.hwnd = owner;
   info.lpVerb = verb;
   info.lpFile = file.c_str();
@@ -57,15 +79,14 @@ std::wstring FolderOfFile(const std::wstring& path) {
 // does the same when asked on its command line; it is started by its full
 // path, never found by a search that a planted file could answer.
 void ShowInFolder(HWND owner, const std::wstring& path) {
-  PIDLIST_ABSOLUTE item = nullptr;
-  bool shown = false;
-  if (SUCCEEDED(::SHParseDisplayName(path.c_str(), nullptr, &item, 0, nullptr))) {
-    shown = SUCCEEDED(::SHOpenFolderAndSelectItems(item, 0, nullptr, 0));
-    ::CoTaskMemFree(item);
-  }
+  const ItemList item(path);
+  const bool shown =
+      item.get() != nullptr && SUCCEEDED(::SHOpenFolderAndSelectItems(item.get(), 0, nullptr, 0));
   if (!shown) {
+    // The system's own Windows folder, not a user's private one on a
+    // terminal server.
     wchar_t windows[MAX_PATH] = {};
-    const UINT length = ::GetWindowsDirectoryW(windows, MAX_PATH);
+    const UINT length = ::GetSystemWindowsDirectoryW(windows, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) {
       return;
     }
@@ -105,7 +126,8 @@ platform::OpenOutcome Open(const platform::OpenRequest& request) {
     outcome.status = Status::kShownInFolder;
     return outcome;
   }
-  if (const DWORD error = Execute(owner, L"open", path, L"", FolderOfFile(path));
+  const ItemList item(path);
+  if (const DWORD error = Execute(owner, L"open", path, L"", FolderOfFile(path), item.get());
       error != ERROR_SUCCESS) {
     outcome.status = Status::kFailed;
     outcome.message = SystemMessage(error);
@@ -130,9 +152,9 @@ Win32Opening::Win32Opening(platform::OpenRequest request) : shared_(std::make_sh
       try {
         outcome = Open(request);
       } catch (const std::exception&) {
-        outcome.status = Status::kFailed;  // no memory: told as a failure
-        outcome.path = request.target;
-        outcome.message = SystemMessage(ERROR_NOT_ENOUGH_MEMORY);
+        // No memory: told as a failure, with nothing that needs more.
+        outcome = platform::OpenOutcome();
+        outcome.status = Status::kFailed;
       }
     }
     const Held lock(shared->mutex);
