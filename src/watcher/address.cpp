@@ -48,8 +48,10 @@ AddressView ViewAddress(std::string_view address) {
   }
   std::string host_text(parts.host);
   if (host_text.find('%') != std::string::npos) {
+    // What no host holds, even decoded: a browser refuses it.
     const std::optional<std::string> decoded = PercentDecoded(host_text);
-    if (!decoded || HoldsHiddenCharacters(*decoded)) {
+    if (!decoded || HoldsHiddenCharacters(*decoded) ||
+        decoded->find_first_of(" #%/:<>?@[\\]^|") != std::string::npos) {
       view.broken_host = true;
       view.target = view.display = std::string(address);
       return view;

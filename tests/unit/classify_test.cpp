@@ -251,6 +251,9 @@ TEST(Classify, HiddenCharactersMakeNoAddressOrPath) {
   EXPECT_FALSE(HoldsHiddenCharacters("https://日本.jp/ページ?q=a b"));
   // Hidden once its escapes are decoded, as the browser decodes a host.
   EXPECT_EQ(ClassifyClipboardText("http://%E2%80%8Bexample.com/").kind, Nothing);
+  // So is a host that decodes into what no host holds.
+  EXPECT_EQ(ClassifyClipboardText("http://evil.example%40good.example/").kind, Nothing);
+  EXPECT_EQ(ClassifyClipboardText("http://a%2Fb.example/").kind, Nothing);
 }
 
 TEST(Classify, NoUserNameOrPasswordIsShown) {
