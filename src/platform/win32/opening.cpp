@@ -113,12 +113,12 @@ platform::OpenOutcome Open(const platform::OpenRequest& request) {
   // One path for all that follows: as the system resolves it.
   const std::wstring path = ResolvedPath(Widen(request.target));
   outcome.path = Narrow(path);
-  if (::GetFileAttributesW(ExtendedPath(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
+  const DWORD attributes = ::GetFileAttributesW(ExtendedPath(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
     outcome.status = Status::kMissing;
     return outcome;
   }
-  const bool directory =
-      (::GetFileAttributesW(ExtendedPath(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  const bool directory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   const wchar_t* extension = ::PathFindExtensionW(path.c_str());
   if (!directory && ((request.runs_code && request.runs_code(outcome.path)) ||
                      (*extension != L'\0' && ::AssocIsDangerous(extension)))) {
